@@ -1,0 +1,104 @@
+#include "analysis/report.h"
+
+#include "analysis/orientation.h"
+#include "core/app_state.h"
+#include "core/tables.h"
+#include "util/numbers.h"
+#include "util/text.h"
+
+namespace vornexa {
+namespace {
+
+constexpr size_t kLabelWidth = 50;
+
+std::string Line(std::string_view label, std::string_view value) {
+    return PadDots(label, kLabelWidth) + std::string(value) + std::string(kCrLf);
+}
+
+std::string Degrees(std::string_view number) { return std::string(number) + " (degrees)"; }
+
+std::string_view ConditionWord(Orientation o) {
+    switch (o) {
+        case Orientation::Good: return "Good";
+        case Orientation::Moderate: return "Moderate";
+        case Orientation::Difficult: return "Difficult";
+    }
+    return "";
+}
+
+std::string OpeningResult(std::string_view angleLabel, std::string_view classLabel,
+                          float opening, float sigmaH) {
+    std::string out = Line(angleLabel, Degrees(FormatFixed(AzimuthDifference(opening, sigmaH), 0)));
+    out += std::string(classLabel) + ": " +
+           std::string(ConditionWord(ClassifyOrientation(OpeningAngle(opening, sigmaH)))) +
+           " Conditions" + std::string(kCrLf);
+    return out;
+}
+
+std::string ParametersText(const Parms& p) {
+    std::string out = Line("Plan Type", kPlanTypeNames[p.PlanType == 0 ? 0 : 1]);
+    if (p.PlanType != kPlanDevelopment) {
+        out += Line("Longwall Mining Sequence", kSequenceNames[p.LongType == 1 ? 1 : 0]);
+        out += Line("Azimuth of Headgate", Degrees(FormatSingle(p.AzimHeadGate)));
+    } else {
+        out += Line("Azimuth of Entries", Degrees(FormatSingle(p.AzimEntries)));
+        out += Line("Azimuth of Right Cross Cut", Degrees(FormatSingle(p.AzimRightCross)));
+        out += Line("Azimuth of Left Cross Cut", Degrees(FormatSingle(p.AzimLeftCross)));
+    }
+    return out;
+}
+
+}  // namespace
+
+void LoadOutBuf0(AppState& state, int /*ignored*/) {
+    ProjectRecord& project = state.project;
+    const std::string crlf(kCrLf);
+    std::string out;
+    if (state.options.PrintModuleHeader == 1) {
+        out += "VORN module build: " +
+               VersionText(kVersionMajor, kVersionMinor, kVersionRevision) + crlf;
+        out += WrapText("Project File: " + project.CurrentFile, 70) + crlf;
+        out += "Input Units: " + std::string(UnitLabel(kUnitLength, project.CurrentUnits)) +
+               std::string(UnitLabel(kUnitStress, project.CurrentUnits)) + crlf + crlf;
+    }
+    out += "[PROJECT TITLE]" + crlf + project.ProjTitle + crlf + crlf;
+    out += "[PROJECT DESCRIPTION]" + crlf;
+    project.ProjDesc = ReflowDescription(project.ProjDesc);
+    out += project.ProjDesc + crlf + crlf;
+    out += "[PARAMETERS]" + crlf;
+    out += ParametersText(project.ProjParms);
+    out += crlf;
+    state.outBuf[0] = std::move(out);
+}
+
+std::string ResultsText(const Parms& work, const Parms& view) {
+    const std::string crlf(kCrLf);
+    std::string out;
+    if (work.PlanType == kPlanDevelopment) {
+        out = OpeningResult("Angle of Entries to SigmaH", "Entry Orientation", work.AzimEntries,
+                            work.AzimSigmaH);
+        out += crlf + OpeningResult("Angle of Left Cross Cut to SigmaH",
+                                    "Left Cross Cut Orientation", work.AzimLeftCross,
+                                    work.AzimSigmaH);
+        out += crlf + OpeningResult("Angle of Right Cross Cut to SigmaH",
+                                    "Right Cross Cut Orientation", work.AzimRightCross,
+                                    work.AzimSigmaH);
+    } else {
+        const float angle = HeadgateAngle(view);
+        out = Line("Headgate Angle to SigmaH", Degrees(FormatFixed(angle, 0)));
+        const bool relief = StressState(angle) == StressKind::Relief;
+        out += crlf + "Stress Level: " + FormatFixed(HeadgateStressPct(angle), 2) + "% " +
+               (relief ? "Relief" : "Concentration") + crlf;
+    }
+    out += crlf + "Close this window and Click on View to view graphs. ";
+    return out;
+}
+
+void BuildReport(AppState& state) {
+    UpdateViewParms(state.workParms, state.viewParms);
+    LoadOutBuf0(state);
+    state.outBuf[1] = ResultsText(state.workParms, state.viewParms);
+    LoadOutBuf0(state);
+}
+
+}  // namespace vornexa

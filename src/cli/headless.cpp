@@ -1,0 +1,175 @@
+#include "cli/headless.h"
+
+#include <ostream>
+
+#include "analysis/report.h"
+#include "core/app_state.h"
+#include "core/project_file.h"
+#include "core/startup.h"
+#include "core/tables.h"
+#include "stress/stress_estimate.h"
+#include "util/numbers.h"
+#include "util/text.h"
+#include "util/unit_conversion.h"
+
+namespace vornexa {
+namespace {
+
+constexpr int kFailure = 1;
+constexpr int kUsageError = 2;
+
+// Messages go to standard error; questions are answered the cautious way.
+class StderrPresenter : public MessagePresenter {
+public:
+    explicit StderrPresenter(std::ostream& err) : err_(err) {}
+    int Show(const std::string& text, int style, const std::string&) override {
+        std::string line;
+        for (const std::string& part : SplitLines(text)) {
+            line += (line.empty() ? "" : "\n") + part;
+        }
+        err_ << line << '\n';
+        switch (style & 7) {
+            case msg::kYesNo: return msg::kNo;
+            case msg::kRetryCancel:
+            case msg::kYesNoCancel: return msg::kCancel;
+            default: return msg::kOk;
+        }
+    }
+
+private:
+    std::ostream& err_;
+};
+
+// The state as start-up leaves it, from a settings file of the current version
+// when there is one, without creating folders or files.
+void PrepareState(AppState& state, const PlatformInfo& platform) {
+    PlatformInfo readOnly = platform;
+    readOnly.createFolders = false;
+    InitialiseState(state, readOnly);
+    if (SettingsFileIsCurrent(state.iniPath)) {
+        ReadSettingsFile(state);
+    }
+    state.messages.log.enabled = false;
+}
+
+bool OpenProject(AppState& state, const std::string& path) {
+    state.project.CurrentFile = path;
+    try {
+        return FileOpen(state);
+    } catch (const AppError& error) {
+        state.messages.HandleError(error, true);
+        return false;
+    }
+}
+
+bool AzimuthsInRange(AppState& state) {
+    const Parms& p = state.project.ProjParms;
+    for (float azimuth : {p.AzimEntries, p.AzimLeftCross, p.AzimRightCross, p.AzimSigmaH,
+                          p.AzimHeadGate}) {
+        if (!CheckRange(state.messages, NumberToText(azimuth), 0, 360, "")) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int Report(AppState& state, const std::string& path, std::ostream& out) {
+    if (!OpenProject(state, path) || !AzimuthsInRange(state)) {
+        return kFailure;
+    }
+    state.workParms = state.project.ProjParms;
+    BuildReport(state);
+    out << state.outBuf[0] << state.outBuf[1];
+    return 0;
+}
+
+int Stress(AppState& state, const std::string& path, std::ostream& out) {
+    if (!OpenProject(state, path)) {
+        return kFailure;
+    }
+    const ProjectRecord& p = state.project;
+    const StressEstimate estimate = ComputeStress(p.StressRegion, NumberToText(p.DepthCover),
+                                                  NumberToText(p.RockModulus), p.CurrentUnits);
+    out << StressCaption(p.CurrentUnits) << '\t' << estimate.display << '\n';
+    return 0;
+}
+
+int Convert(const std::string& quantityName, const std::string& value,
+            const std::string& unitName, std::ostream& out, std::ostream& err) {
+    const std::optional<Quantity> quantity = FindQuantity(quantityName);
+    if (!quantity) {
+        err << "Unknown quantity '" << quantityName << "'. Quantities:";
+        for (const QuantityInfo& info : kQuantities) {
+            err << " \"" << info.tabCaption << '"';
+        }
+        err << '\n';
+        return kUsageError;
+    }
+    const QuantityInfo& info = kQuantities[static_cast<size_t>(*quantity)];
+    const std::optional<int> unit = FindUnit(*quantity, unitName);
+    if (!unit) {
+        err << "Unknown unit '" << unitName << "' of " << info.tabCaption << ". Units:";
+        for (std::string_view caption : info.units) {
+            err << " \"" << caption << '"';
+        }
+        err << '\n';
+        return kUsageError;
+    }
+    const std::vector<std::string> texts = ConvertAll(*quantity, *unit, value);
+    for (size_t i = 0; i < texts.size(); ++i) {
+        out << info.units[i] << '\t' << texts[i] << '\n';
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::string UsageText() {
+    return "Usage:\n"
+           "  vornexa --report FILE        print the calculation report of a project\n"
+           "  vornexa --stress FILE        print the estimated horizontal stress\n"
+           "  vornexa --convert QUANTITY VALUE UNIT\n"
+           "                               print VALUE in every unit of QUANTITY\n"
+           "  vornexa --help               print this text\n"
+           "  vornexa --version            print the program version\n"
+           "\n"
+           "Quantities and units (quote names that hold blanks):\n"
+           "  Length        in, ft, cm, m\n"
+           "  Load          lbsF, \"tonsF (short)\", kN, MN, kips\n"
+           "  \"Load Grad\"   lbsF/in, lbsF/ft, kN/m, MN/m\n"
+           "  Stress        psi, ksi, psf, Pa, MPa\n"
+           "  \"Stress Grad\" psi/in, psi/ft, Pa/m, MPa/m\n"
+           "Example: vornexa --convert Load 5 \"tonsF (short)\"\n"
+           "Headless commands open no window and write no settings.\n";
+}
+
+std::optional<int> RunHeadless(const std::vector<std::string>& args, const PlatformInfo& platform,
+                               std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0].rfind("--", 0) != 0) {
+        return std::nullopt;
+    }
+    const std::string& command = args[0];
+    const size_t operands = args.size() - 1;
+    if (command == "--help" && operands == 0) {
+        out << UsageText();
+        return 0;
+    }
+    if (command == "--version" && operands == 0) {
+        out << kProductTitle << ' '
+            << VersionText(kVersionMajor, kVersionMinor, kVersionRevision) << '\n';
+        return 0;
+    }
+    if (command == "--convert" && operands == 3) {
+        return Convert(args[1], args[2], args[3], out, err);
+    }
+    if ((command == "--report" || command == "--stress") && operands == 1) {
+        StderrPresenter presenter(err);
+        AppState state(presenter);
+        PrepareState(state, platform);
+        return command == "--report" ? Report(state, args[1], out) : Stress(state, args[1], out);
+    }
+    err << "Unknown or incomplete command: " << command << "\n\n" << UsageText();
+    return kUsageError;
+}
+
+}  // namespace vornexa

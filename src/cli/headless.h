@@ -1,0 +1,20 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vornexa {
+
+struct PlatformInfo;
+
+// Runs a headless command (--report, --stress, --convert, --help, --version) and
+// returns its exit status; nullopt when the arguments ask for no headless command.
+// Writes no settings and opens no window.
+std::optional<int> RunHeadless(const std::vector<std::string>& args, const PlatformInfo& platform,
+                               std::ostream& out, std::ostream& err);
+
+std::string UsageText();
+
+}  // namespace vornexa

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace vornexa {
+
+struct AppState;
+
+// Puts the project record into its new-project state.
+void FileNew(AppState& state, bool setUntitled, bool resetUnits);
+
+// Converts depth of cover and rock modulus to unit system `target` (0 English,
+// 1 Metric) and renames the project "Metric_" / "English_" + its file name.
+bool ConvertProjectUnits(AppState& state, int target);
+
+}  // namespace vornexa

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace vornexa {
+
+struct PlatformInfo;
+
+// Folders and identity of this program on this desktop. Needs no QApplication.
+PlatformInfo DesktopPlatformInfo(const char* argv0);
+
+}  // namespace vornexa
