@@ -36,6 +36,7 @@ AppError FileError(int errnoValue, FileOp op) {
             number = op == FileOp::Read ? err::kPermissionDenied : err::kPathFileAccess;
             break;
         case ENOSPC:
+        case EFBIG:
         case EDQUOT: number = err::kDiskFull; break;
         case EIO: number = err::kDeviceIo; break;
         case ENAMETOOLONG:

@@ -137,7 +137,7 @@ double ConvertNumber(std::string_view number) {
     auto res = std::from_chars(first, text.data() + text.size(), value);
     if (res.ec == std::errc::result_out_of_range) {
         const bool negative = text.front() == '-';
-        const size_t e = text.find('e');
+        const size_t e = text.find_first_of("eE");
         const bool tiny = e != std::string::npos && e + 1 < text.size() && text[e + 1] == '-';
         if (tiny) {
             return negative ? -0.0 : 0.0;

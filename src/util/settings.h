@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vornexa {
@@ -58,6 +59,18 @@ struct SettingsRecord {
 
 // The range rule: a value outside [min, max] becomes min; then rounded, halves to even.
 int16_t ClampToRange(double& value, double min, double max);
+
+// The value of a key (at most 254 characters); `fallback` when it is missing or empty.
+std::string ReadIniValue(const IniFile& ini, std::string_view section, std::string_view key,
+                         std::string_view fallback = {});
+// An int key: leading-number rule, rounded to 16 bits (a number beyond 16 bits counts
+// as out of range), then the range rule.
+int16_t ReadIniInt(const IniFile& ini, std::string_view section, std::string_view key,
+                   double min, double max, std::string_view fallback = {});
+void WriteIniValue(IniFile& ini, std::string_view section, std::string_view key,
+                   std::string_view value);
+void WriteIniValue(IniFile& ini, std::string_view section, std::string_view key, int value);
+void WriteIniValue(IniFile& ini, std::string_view section, std::string_view key, float value);
 
 // The default display font: the first installed of Arial, Courier New, System,
 // Terminal (case-insensitive), else the first installed font, else "".

@@ -1,0 +1,33 @@
+#include "test_support.h"
+
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace vornexa::test {
+
+TempFolder::TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vornexa-test-XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteAll(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+}  // namespace vornexa::test
