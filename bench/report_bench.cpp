@@ -12,7 +12,7 @@ namespace vornexa {
 namespace {
 
 class SilentPresenter : public MessagePresenter {
-public:
+  public:
     int Show(const std::string&, int, const std::string&) override { return msg::kOk; }
 };
 

@@ -15,19 +15,24 @@ std::string Line(std::string_view label, std::string_view value) {
     return PadDots(label, kLabelWidth) + std::string(value) + std::string(kCrLf);
 }
 
-std::string Degrees(std::string_view number) { return std::string(number) + " (degrees)"; }
+std::string Degrees(std::string_view number) {
+    return std::string(number) + " (degrees)";
+}
 
 std::string_view ConditionWord(Orientation o) {
     switch (o) {
-        case Orientation::Good: return "Good";
-        case Orientation::Moderate: return "Moderate";
-        case Orientation::Difficult: return "Difficult";
+        case Orientation::Good:
+            return "Good";
+        case Orientation::Moderate:
+            return "Moderate";
+        case Orientation::Difficult:
+            return "Difficult";
     }
     return "";
 }
 
-std::string OpeningResult(std::string_view angleLabel, std::string_view classLabel,
-                          float opening, float sigmaH) {
+std::string OpeningResult(std::string_view angleLabel, std::string_view classLabel, float opening,
+                          float sigmaH) {
     std::string out = Line(angleLabel, Degrees(FormatFixed(AzimuthDifference(opening, sigmaH), 0)));
     out += std::string(classLabel) + ": " +
            std::string(ConditionWord(ClassifyOrientation(OpeningAngle(opening, sigmaH)))) +
@@ -55,8 +60,8 @@ void LoadOutBuf0(AppState& state, int /*ignored*/) {
     const std::string crlf(kCrLf);
     std::string out;
     if (state.options.PrintModuleHeader == 1) {
-        out += "VORN module build: " +
-               VersionText(kVersionMajor, kVersionMinor, kVersionRevision) + crlf;
+        out += "VORN module build: " + VersionText(kVersionMajor, kVersionMinor, kVersionRevision) +
+               crlf;
         out += WrapText("Project File: " + project.CurrentFile, 70) + crlf;
         out += "Input Units: " + std::string(UnitLabel(kUnitLength, project.CurrentUnits)) +
                std::string(UnitLabel(kUnitStress, project.CurrentUnits)) + crlf + crlf;
@@ -77,9 +82,9 @@ std::string ResultsText(const Parms& work, const Parms& view) {
     if (work.PlanType == kPlanDevelopment) {
         out = OpeningResult("Angle of Entries to SigmaH", "Entry Orientation", work.AzimEntries,
                             work.AzimSigmaH);
-        out += crlf + OpeningResult("Angle of Left Cross Cut to SigmaH",
-                                    "Left Cross Cut Orientation", work.AzimLeftCross,
-                                    work.AzimSigmaH);
+        out +=
+            crlf + OpeningResult("Angle of Left Cross Cut to SigmaH", "Left Cross Cut Orientation",
+                                 work.AzimLeftCross, work.AzimSigmaH);
         out += crlf + OpeningResult("Angle of Right Cross Cut to SigmaH",
                                     "Right Cross Cut Orientation", work.AzimRightCross,
                                     work.AzimSigmaH);

@@ -20,7 +20,7 @@ constexpr int kUsageError = 2;
 
 // Messages go to standard error; questions are answered the cautious way.
 class StderrPresenter : public MessagePresenter {
-public:
+  public:
     explicit StderrPresenter(std::ostream& err) : err_(err) {}
     int Show(const std::string& text, int style, const std::string&) override {
         std::string line;
@@ -29,14 +29,17 @@ public:
         }
         err_ << line << '\n';
         switch (style & 7) {
-            case msg::kYesNo: return msg::kNo;
+            case msg::kYesNo:
+                return msg::kNo;
             case msg::kRetryCancel:
-            case msg::kYesNoCancel: return msg::kCancel;
-            default: return msg::kOk;
+            case msg::kYesNoCancel:
+                return msg::kCancel;
+            default:
+                return msg::kOk;
         }
     }
 
-private:
+  private:
     std::ostream& err_;
 };
 
@@ -64,8 +67,8 @@ bool OpenProject(AppState& state, const std::string& path) {
 
 bool AzimuthsInRange(AppState& state) {
     const Parms& p = state.project.ProjParms;
-    for (float azimuth : {p.AzimEntries, p.AzimLeftCross, p.AzimRightCross, p.AzimSigmaH,
-                          p.AzimHeadGate}) {
+    for (float azimuth :
+         {p.AzimEntries, p.AzimLeftCross, p.AzimRightCross, p.AzimSigmaH, p.AzimHeadGate}) {
         if (!CheckRange(state.messages, NumberToText(azimuth), 0, 360, "")) {
             return false;
         }
@@ -94,8 +97,8 @@ int Stress(AppState& state, const std::string& path, std::ostream& out) {
     return 0;
 }
 
-int Convert(const std::string& quantityName, const std::string& value,
-            const std::string& unitName, std::ostream& out, std::ostream& err) {
+int Convert(const std::string& quantityName, const std::string& value, const std::string& unitName,
+            std::ostream& out, std::ostream& err) {
     const std::optional<Quantity> quantity = FindQuantity(quantityName);
     if (!quantity) {
         err << "Unknown quantity '" << quantityName << "'. Quantities:";
@@ -155,8 +158,8 @@ std::optional<int> RunHeadless(const std::vector<std::string>& args, const Platf
         return 0;
     }
     if (command == "--version" && operands == 0) {
-        out << kProductTitle << ' '
-            << VersionText(kVersionMajor, kVersionMinor, kVersionRevision) << '\n';
+        out << kProductTitle << ' ' << VersionText(kVersionMajor, kVersionMinor, kVersionRevision)
+            << '\n';
         return 0;
     }
     if (command == "--convert" && operands == 3) {

@@ -52,8 +52,8 @@ bool ConvertProjectUnits(AppState& state, int target) {
         prefix = "English_";
     }
     const size_t slash = p.CurrentFile.rfind(kSeparator);
-    p.CurrentFile = prefix + (slash == std::string::npos ? p.CurrentFile
-                                                         : p.CurrentFile.substr(slash + 1));
+    p.CurrentFile =
+        prefix + (slash == std::string::npos ? p.CurrentFile : p.CurrentFile.substr(slash + 1));
     p.CurrentUnits = static_cast<int16_t>(target);
     p.IsSaved = false;
     return true;

@@ -34,7 +34,7 @@ struct ReadFailure {
 };
 
 class LineReader {
-public:
+  public:
     explicit LineReader(std::string_view text) : lines_(SplitLines(text)) {}
 
     const std::string& Next() {
@@ -85,7 +85,7 @@ public:
         return static_cast<float>(value);
     }
 
-private:
+  private:
     [[noreturn]] void Fail(std::string_view what, std::string_view token,
                            const std::string& problem) const {
         std::string message = "Line " + std::to_string(next_) + " (" + std::string(what) + ")";
@@ -239,13 +239,13 @@ bool FileOpen(AppState& state) {
     const std::string text = DecodeFileText(ReadFileBytes(p.CurrentFile));
     const ProjectReadResult result = ReadProjectText(text, p);
     switch (result.kind) {
-        case ProjectReadResult::Kind::Ok: break;
+        case ProjectReadResult::Kind::Ok:
+            break;
         case ProjectReadResult::Kind::UnknownFormat:
             state.messages.ShowMessage("Invalid file format");
             return false;
         case ProjectReadResult::Kind::BadValue:
-            state.messages.ShowMessage("Invalid file format" + std::string(kCrLf) +
-                                       result.message);
+            state.messages.ShowMessage("Invalid file format" + std::string(kCrLf) + result.message);
             return false;
         case ProjectReadResult::Kind::EndedEarly:
             throw AppError(err::kInputPastEnd, ErrorDescription(err::kInputPastEnd));

@@ -24,14 +24,14 @@ inline constexpr int kDialogCancelled = 32755;
 
 // A run-time failure, carried to the error handling of the command that runs.
 class AppError : public std::runtime_error {
-public:
+  public:
     AppError(int number, const std::string& description)
         : std::runtime_error(description), number_(number) {}
 
     int number() const { return number_; }
     std::string description() const { return what(); }
 
-private:
+  private:
     int number_;
 };
 

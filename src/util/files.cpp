@@ -34,7 +34,7 @@ std::string SubFolder(const std::string& base, std::string_view name, bool creat
 }
 
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     ~FileDescriptor() {
         if (fd_ >= 0) {
@@ -50,7 +50,7 @@ public:
         return fd;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -163,8 +163,7 @@ std::string FileNamePart(Messenger& messenger, std::string_view path, bool strip
     return name;
 }
 
-bool CopyTextFile(Messenger& messenger, const std::string& source,
-                  const std::string& destination) {
+bool CopyTextFile(Messenger& messenger, const std::string& source, const std::string& destination) {
     if (!FileExists(source)) {
         messenger.ShowMessage("Requested File not found: " + source, msg::kOkOnly,
                               messenger.titles.error);

@@ -33,8 +33,7 @@ bool ValidPath(Messenger& messenger, const std::string& path, bool quiet);
 // at position 2 or later. A path ending in the separator gives "" after a message.
 std::string FileNamePart(Messenger& messenger, std::string_view path, bool stripExtension);
 // Copies a text file; the copy always ends with a line end.
-bool CopyTextFile(Messenger& messenger, const std::string& source,
-                  const std::string& destination);
+bool CopyTextFile(Messenger& messenger, const std::string& source, const std::string& destination);
 
 // The whole content of a file; throws AppError on failure.
 std::string ReadFileBytes(const std::string& path);

@@ -21,12 +21,14 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return AsciiLower(x) == AsciiLower(y);
+           });
 }
 
 // At most `count` characters of UTF-8 text, never splitting a character.

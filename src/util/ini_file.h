@@ -11,7 +11,7 @@ namespace vornexa {
 // case-insensitive section and key names, in-place replacement, new keys appended
 // to their section, new sections appended to the file.
 class IniFile {
-public:
+  public:
     static IniFile Parse(std::string_view utf8Text);
     // Reads the file; a missing or unreadable file gives an empty IniFile.
     static IniFile Load(const std::string& path);
@@ -25,7 +25,7 @@ public:
     // Replaces the file atomically; false when it could not be written.
     bool Save(const std::string& path) const;
 
-private:
+  private:
     struct Line {
         std::string text;
         std::string section;  // the section the line belongs to

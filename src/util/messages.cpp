@@ -9,11 +9,16 @@ namespace vornexa {
 
 std::string_view DialogLabel(int slot) {
     switch (slot) {
-        case 1: return "Project Description: ";
-        case 2: return "Project Parameters: ";
-        case 7: return "Program Options: ";
-        case 8: return "Settings: ";
-        default: return "";
+        case 1:
+            return "Project Description: ";
+        case 2:
+            return "Project Parameters: ";
+        case 7:
+            return "Program Options: ";
+        case 8:
+            return "Settings: ";
+        default:
+            return "";
     }
 }
 
@@ -57,14 +62,38 @@ void Messenger::SetMessageTitles(int slot) {
 
 int ErrorClass(int number) {
     switch (number) {
-        case 482: case 483: case 484: return 0;
-        case 24: case 25: case 27: case 53: case 57: case 61: case 62: case 70: case 71: case 72:
+        case 482:
+        case 483:
+        case 484:
+            return 0;
+        case 24:
+        case 25:
+        case 27:
+        case 53:
+        case 57:
+        case 61:
+        case 62:
+        case 70:
+        case 71:
+        case 72:
             return 1;
-        case 5: case 6: case 7: return 2;
-        case 52: case 55: case 64: case 68: case 75: case 76: return 3;
-        case 32755: return 5;
-        case -2147217900: return 6;
-        default: return 4;
+        case 5:
+        case 6:
+        case 7:
+            return 2;
+        case 52:
+        case 55:
+        case 64:
+        case 68:
+        case 75:
+        case 76:
+            return 3;
+        case 32755:
+            return 5;
+        case -2147217900:
+            return 6;
+        default:
+            return 4;
     }
 }
 
@@ -81,7 +110,8 @@ ErrorAction Messenger::HandleError(const AppError& error, bool report) {
     }
     const std::string occurred = "Error occurred: " + error.description() + " (" + number + ")";
     switch (errorClass) {
-        case 5: return ErrorAction::Cancelled;
+        case 5:
+            return ErrorAction::Cancelled;
         case 6:
             if (report) {
                 ShowMessage(occurred + ". Procedure Terminated", msg::kOkOnly, titles.error);
@@ -136,8 +166,17 @@ bool IsNumericText(std::string_view text) {
 
 int FilterNumericKey(int keyCode, std::string_view fieldText) {
     switch (keyCode) {
-        case 8: case 9: case 12: case 37: case 38: case 39: case 40: case 46: return keyCode;
-        default: break;
+        case 8:
+        case 9:
+        case 12:
+        case 37:
+        case 38:
+        case 39:
+        case 40:
+        case 46:
+            return keyCode;
+        default:
+            break;
     }
     std::string candidate(fieldText);
     candidate.push_back(static_cast<char>(keyCode));
@@ -148,8 +187,8 @@ void SelectOption(Messenger& messenger, OptionGroup& group, int index) {
     const int highest = group.lowest + static_cast<int>(group.members.size()) - 1;
     const bool inside = index >= group.lowest && index <= highest;
     if (!inside) {
-        messenger.ShowMessage("Internal Error: SetArrayIndex. Check input/form data.",
-                              msg::kOkOnly, messenger.titles.rangeError);
+        messenger.ShowMessage("Internal Error: SetArrayIndex. Check input/form data.", msg::kOkOnly,
+                              messenger.titles.rangeError);
     }
     group.members.assign(group.members.size(), false);
     if (inside) {

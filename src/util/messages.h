@@ -31,7 +31,7 @@ inline constexpr int kNo = 7;
 // Shows a modal message and returns the answer; a message box in the program,
 // a recording stand-in in tests, standard error in headless commands.
 class MessagePresenter {
-public:
+  public:
     virtual ~MessagePresenter() = default;
     virtual int Show(const std::string& text, int style, const std::string& title) = 0;
 };
@@ -50,7 +50,7 @@ std::string_view DialogLabel(int slot);
 
 // The numbered lines of the command history window.
 class MessageLog {
-public:
+  public:
     // Appends "N. text" and a line end when enabled; trims to the last two lines
     // first when the text has reached maxSize characters.
     void Log(std::string_view text);
@@ -62,7 +62,7 @@ public:
     int16_t counter() const { return counter_; }
     void SetCounter(int16_t value) { counter_ = value; }
 
-private:
+  private:
     std::string text_;
     int16_t counter_ = 0;
 };
@@ -78,7 +78,7 @@ enum class ErrorAction : int {
 
 // Message titles, the history log and the presenter: what every window reports through.
 class Messenger {
-public:
+  public:
     explicit Messenger(MessagePresenter& presenter) : presenter_(&presenter) {}
 
     int ShowMessage(const std::string& text, int style = msg::kOkOnly,
@@ -92,7 +92,7 @@ public:
     MessageTitles titles;
     MessageLog log;
 
-private:
+  private:
     MessagePresenter* presenter_;
 };
 

@@ -16,8 +16,8 @@ struct Scientific {
 // Correctly rounded to `significant` digits, trailing zeros removed.
 Scientific ToScientific(double value, int significant) {
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
-                             significant - 1);
+    auto res =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significant - 1);
     std::string_view text(buf, static_cast<size_t>(res.ptr - buf));
     Scientific s;
     if (!text.empty() && text.front() == '-') {
@@ -51,8 +51,8 @@ std::string FormatGeneral(double value, int significant) {
     const Scientific s = ToScientific(value, significant);
     const int count = static_cast<int>(s.digits.size());
     std::string out = s.negative ? "-" : "";
-    const bool fixed = s.exponent >= 0 ? s.exponent < significant
-                                       : (-s.exponent - 1) + count <= significant;
+    const bool fixed =
+        s.exponent >= 0 ? s.exponent < significant : (-s.exponent - 1) + count <= significant;
     if (!fixed) {
         out += s.digits.substr(0, 1);
         if (count > 1) {
@@ -85,7 +85,9 @@ std::string FormatGeneral(double value, int significant) {
     return out;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the number at the start of `text` (sign, digits, ".", exponent); 0 if none.
 size_t NumberPrefixLength(std::string_view text) {
@@ -169,9 +171,13 @@ double RadixInteger(std::string_view digits, int radix) {
 
 }  // namespace
 
-std::string FormatSingle(float value) { return FormatGeneral(static_cast<double>(value), 7); }
+std::string FormatSingle(float value) {
+    return FormatGeneral(static_cast<double>(value), 7);
+}
 
-std::string FormatDouble(double value) { return FormatGeneral(value, 15); }
+std::string FormatDouble(double value) {
+    return FormatGeneral(value, 15);
+}
 
 std::string FormatFixed(double value, int decimals) {
     if (!std::isfinite(value)) {
@@ -210,7 +216,9 @@ std::string FormatFixed(double value, int decimals) {
     return (value < 0 && !zero ? "-" : "") + kept;
 }
 
-double RoundHalfEven(double value) { return std::nearbyint(value); }
+double RoundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 std::optional<int16_t> ToInt16(double value) {
     if (!std::isfinite(value)) {
@@ -262,6 +270,8 @@ std::optional<double> ParseNumberField(std::string_view text) {
     return ConvertNumber(text);
 }
 
-std::string NumberToText(int value) { return std::to_string(value); }
+std::string NumberToText(int value) {
+    return std::to_string(value);
+}
 
 }  // namespace vornexa

@@ -42,7 +42,9 @@ double LenientNumber(std::string_view text);
 std::optional<double> ParseNumberField(std::string_view text);
 
 // Project-file and settings-file text of a number: the general form with ".".
-inline std::string NumberToText(float value) { return FormatSingle(value); }
+inline std::string NumberToText(float value) {
+    return FormatSingle(value);
+}
 std::string NumberToText(int value);
 
 }  // namespace vornexa

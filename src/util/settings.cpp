@@ -27,7 +27,7 @@ constexpr std::array<std::string_view, 4> kPreferredFonts = {"Arial", "Courier N
 
 // Checks made while reading settings must not ask or tell the user anything.
 class SilentPresenter : public MessagePresenter {
-public:
+  public:
     int Show(const std::string&, int, const std::string&) override { return msg::kOk; }
 };
 
@@ -35,9 +35,8 @@ bool SameFontName(std::string_view a, std::string_view b) {
     const auto lower = [](char c) {
         return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-               return lower(x) == lower(y);
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // Font sizes compare with the range before they are rounded.
@@ -171,8 +170,8 @@ std::string ReadIniValue(const IniFile& ini, std::string_view section, std::stri
     return value.empty() ? std::string(fallback) : value;
 }
 
-int16_t ReadIniInt(const IniFile& ini, std::string_view section, std::string_view key,
-                   double min, double max, std::string_view fallback) {
+int16_t ReadIniInt(const IniFile& ini, std::string_view section, std::string_view key, double min,
+                   double max, std::string_view fallback) {
     const std::optional<int16_t> rounded =
         ToInt16(LeadingNumber(ReadIniValue(ini, section, key, fallback)));
     double value = rounded ? *rounded : min;
@@ -215,19 +214,33 @@ SettingsRecord StartSettings(const std::string& dataFolder, const std::string& d
 void ReadSettingsSection(const IniFile& ini, int selector, SettingsRecord& settings,
                          const std::string& dataFolder, const std::string& defaultFont) {
     switch (selector) {
-        case 2: ReadSettings(ini, settings, dataFolder, defaultFont); break;
-        case 3: ReadFileMenu(ini, settings); break;
-        case 4: ReadTextBrowse(ini, settings, defaultFont); break;
-        default: break;
+        case 2:
+            ReadSettings(ini, settings, dataFolder, defaultFont);
+            break;
+        case 3:
+            ReadFileMenu(ini, settings);
+            break;
+        case 4:
+            ReadTextBrowse(ini, settings, defaultFont);
+            break;
+        default:
+            break;
     }
 }
 
 void WriteSettingsSection(IniFile& ini, int selector, SettingsRecord& settings) {
     switch (selector) {
-        case 2: WriteSettings(ini, settings); break;
-        case 3: WriteFileMenu(ini, settings); break;
-        case 4: WriteTextBrowse(ini, settings); break;
-        default: break;
+        case 2:
+            WriteSettings(ini, settings);
+            break;
+        case 3:
+            WriteFileMenu(ini, settings);
+            break;
+        case 4:
+            WriteTextBrowse(ini, settings);
+            break;
+        default:
+            break;
     }
 }
 

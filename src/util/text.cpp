@@ -5,7 +5,9 @@
 namespace vornexa {
 namespace {
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Byte offset of character `index` (0-based); the text size when past its end.
 size_t ByteOffset(std::string_view text, size_t index) {
@@ -152,8 +154,7 @@ std::string FormatWindowCaption(std::string_view tag, std::string_view path, boo
     return caption;
 }
 
-WindowPosition CentreWindow(int screenWidth, int screenHeight, int windowWidth,
-                            int windowHeight) {
+WindowPosition CentreWindow(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {
     WindowPosition pos{(screenWidth - windowWidth) / 2, (screenHeight - windowHeight) / 2};
     if (pos.top + windowHeight > screenHeight) {
         pos.top = 0;

@@ -34,8 +34,7 @@ struct WindowPosition {
     int top;
 };
 // Centres a window on the screen; an edge that would leave the screen goes to 0.
-WindowPosition CentreWindow(int screenWidth, int screenHeight, int windowWidth,
-                            int windowHeight);
+WindowPosition CentreWindow(int screenWidth, int screenHeight, int windowWidth, int windowHeight);
 
 // Splits a text at CR LF, lone LF or lone CR; a final line end gives no empty last line.
 std::vector<std::string> SplitLines(std::string_view text);

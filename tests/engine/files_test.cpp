@@ -14,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class FilesTest : public testing::Test {
-protected:
+  protected:
     test::TempFolder dir;
     test::RecordingPresenter presenter;
     Messenger messenger{presenter};
@@ -34,8 +34,8 @@ TEST_F(FilesTest, UserFoldersUnderDocumentsWithoutDoubledSeparator) {
 
 TEST_F(FilesTest, UserFoldersFallBack) {
     const std::string program = dir.file("prog");
-    const Folders desktop = ResolveUserFolders(dir.file("missing"), dir.path().string(), program,
-                                               true);
+    const Folders desktop =
+        ResolveUserFolders(dir.file("missing"), dir.path().string(), program, true);
     EXPECT_EQ(desktop.data, dir.path().string() + "/MyQELTA/");
     const Folders none = ResolveUserFolders("", "", program, true);
     EXPECT_EQ(none.data, program + "/");
@@ -79,9 +79,12 @@ TEST_F(FilesTest, FileNamePart) {
         std::string name;
     };
     const Case cases[] = {
-        {"/data/plan.rev.VRN", false, "plan.rev.VRN"}, {"/data/plan.rev.VRN", true, "plan"},
-        {"plan.VRN", true, "plan"},                     {"/data/.hidden", true, ".hidden"},
-        {"/data/x.VRN", true, "x"},                      {"Untitled", false, "Untitled"},
+        {"/data/plan.rev.VRN", false, "plan.rev.VRN"},
+        {"/data/plan.rev.VRN", true, "plan"},
+        {"plan.VRN", true, "plan"},
+        {"/data/.hidden", true, ".hidden"},
+        {"/data/x.VRN", true, "x"},
+        {"Untitled", false, "Untitled"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FileNamePart(messenger, c.path, c.strip), c.name) << c.path;
@@ -102,7 +105,8 @@ TEST_F(FilesTest, CopyTextFileEndsWithALineEnd) {
     EXPECT_FALSE(CopyTextFile(messenger, dir.file("none.txt"), dir.file("dst.txt")));
     EXPECT_EQ(presenter.shown.back().text, "Requested File not found: " + dir.file("none.txt"));
     EXPECT_FALSE(CopyTextFile(messenger, dir.file("src.txt"), dir.file("no/dst.txt")));
-    EXPECT_EQ(presenter.shown.back().text, "File I/O problem with TMP file: " + dir.file("no/dst.txt"));
+    EXPECT_EQ(presenter.shown.back().text,
+              "File I/O problem with TMP file: " + dir.file("no/dst.txt"));
 }
 
 TEST_F(FilesTest, AtomicWriteKeepsModeAndWritesThroughLinks) {

@@ -8,7 +8,7 @@ namespace vornexa {
 namespace {
 
 class MessagesTest : public testing::Test {
-protected:
+  protected:
     MessagesTest() { messenger.log.enabled = true; }
     test::RecordingPresenter presenter;
     Messenger messenger{presenter};
@@ -65,18 +65,36 @@ TEST_F(MessagesTest, HandleErrorClassifiesAndAnswers) {
         int style;
     };
     const Case cases[] = {
-        {53, {msg::kRetry}, ErrorAction::Retry, "Error occurred: File not found (53)",
+        {53,
+         {msg::kRetry},
+         ErrorAction::Retry,
+         "Error occurred: File not found (53)",
          msg::kRetryCancel},
-        {53, {msg::kCancel}, ErrorAction::Continue, "Error occurred: File not found (53)",
+        {53,
+         {msg::kCancel},
+         ErrorAction::Continue,
+         "Error occurred: File not found (53)",
          msg::kRetryCancel},
-        {76, {}, ErrorAction::Leave, "Error occurred: Path not found (76). Procedure Terminated",
+        {76,
+         {},
+         ErrorAction::Leave,
+         "Error occurred: Path not found (76). Procedure Terminated",
          msg::kOkOnly},
-        {6, {}, ErrorAction::Leave, "Error occurred: Overflow (6). Procedure Terminated",
+        {6,
+         {},
+         ErrorAction::Leave,
+         "Error occurred: Overflow (6). Procedure Terminated",
          msg::kOkOnly},
         {32755, {}, ErrorAction::Cancelled, "", 0},
-        {-2147217900, {}, ErrorAction::LeaveDatabase, "Error occurred: x (-2147217900). Procedure Terminated",
+        {-2147217900,
+         {},
+         ErrorAction::LeaveDatabase,
+         "Error occurred: x (-2147217900). Procedure Terminated",
          msg::kOkOnly},
-        {1234, {}, ErrorAction::Leave, "Error occurred: x (1234). Procedure Terminated",
+        {1234,
+         {},
+         ErrorAction::Leave,
+         "Error occurred: x (1234). Procedure Terminated",
          msg::kOkOnly},
     };
     for (const Case& c : cases) {
@@ -145,8 +163,8 @@ TEST(FilterNumericKey, AcceptsOnlyKeysThatKeepTheTextNumeric) {
         bool accepted;
     };
     const Case cases[] = {
-        {"", '5', true},   {"12", '3', true},  {"12", 'a', false}, {"1.5", '.', true},
-        {"", '-', false},  {"-", '5', true},   {"1", 'E', false},  {"1E", '5', true},
+        {"", '5', true},    {"12", '3', true},  {"12", 'a', false}, {"1.5", '.', true},
+        {"", '-', false},   {"-", '5', true},   {"1", 'E', false},  {"1E", '5', true},
         {"1D", '+', false}, {"1.5", '%', true}, {"", '(', true},    {" 4", ' ', true},
     };
     for (const Case& c : cases) {

@@ -11,18 +11,12 @@ TEST(OpeningAngle, FoldsAndClassesAsTheBandsSay) {
         Orientation orientation;
     };
     const Case cases[] = {
-        {0, 30, 30, 30, Orientation::Moderate},
-        {0, 29.5f, 29.5f, 29.5f, Orientation::Good},
-        {0, 60, 60, 60, Orientation::Difficult},
-        {0, 59.9f, 59.9f, 59.9f, Orientation::Moderate},
-        {0, 100, 100, 100, Orientation::Difficult},
-        {0, 120, 120, 120, Orientation::Difficult},
-        {0, 121, 121, 59, Orientation::Moderate},
-        {10, 190, 180, 0, Orientation::Good},
-        {335, 10, 325, 35, Orientation::Moderate},
-        {0, 360, 360, 0, Orientation::Good},
-        {0, 200, 200, 20, Orientation::Good},
-        {0, 330, 330, 30, Orientation::Moderate},
+        {0, 30, 30, 30, Orientation::Moderate},     {0, 29.5f, 29.5f, 29.5f, Orientation::Good},
+        {0, 60, 60, 60, Orientation::Difficult},    {0, 59.9f, 59.9f, 59.9f, Orientation::Moderate},
+        {0, 100, 100, 100, Orientation::Difficult}, {0, 120, 120, 120, Orientation::Difficult},
+        {0, 121, 121, 59, Orientation::Moderate},   {10, 190, 180, 0, Orientation::Good},
+        {335, 10, 325, 35, Orientation::Moderate},  {0, 360, 360, 0, Orientation::Good},
+        {0, 200, 200, 20, Orientation::Good},       {0, 330, 330, 30, Orientation::Moderate},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "SigmaH " << c.sigmaH << ", opening " << c.opening);
@@ -71,8 +65,8 @@ TEST(StressState, BoundariesAreConcentration) {
 }
 
 TEST(HeadgateStressPct, PeaksTroughsAndPeriod) {
-    const std::pair<float, double> cases[] = {{69, 100}, {249, 100}, {159, 0},  {339, 0},
-                                              {24, 50},  {114, 50},  {204, 50}, {294, 50},
+    const std::pair<float, double> cases[] = {{69, 100},  {249, 100},  {159, 0},  {339, 0},
+                                              {24, 50},   {114, 50},   {204, 50}, {294, 50},
                                               {0, 12.84}, {100, 73.47}};
     for (const auto& [angle, percent] : cases) {
         EXPECT_NEAR(HeadgateStressPct(angle), percent, 0.005) << angle;

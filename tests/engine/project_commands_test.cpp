@@ -9,7 +9,7 @@ namespace vornexa {
 namespace {
 
 class ProjectCommandsTest : public testing::Test {
-protected:
+  protected:
     test::RecordingPresenter presenter;
     AppState state{presenter};
 };

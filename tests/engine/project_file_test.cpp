@@ -22,7 +22,7 @@ const char* const kNewProjectFile =
     "90\r\n270\r\n 0 \r\n0\r\n 1 \r\n 0 \r\n 1000 \r\n 2 \r\n";
 
 class ProjectFileTest : public testing::Test {
-protected:
+  protected:
     ProjectFileTest() { FileNew(state, true, true); }
 
     std::string Save(const std::string& name = "p.VRN") {
@@ -89,7 +89,8 @@ TEST_F(ProjectFileTest, OnlyBlankLinesSaveAsAnEmptyDescription) {
 TEST_F(ProjectFileTest, OpenReadsEveryFieldAndMarksTheProject) {
     const std::string text =
         "VORN_201\r\n 1 \r\nPanel 7\r\n##StartDesc##\r\nfirst\r\n\r\n  second  \r\n##EndDesc##\r\n"
-        " 1 \r\n 3 \r\n335\r\n10.5\r\n100\r\n280\r\n 1 \r\n12.25\r\n 0 \r\n 4 \r\n 304.8 \r\n 13.8 \r\n";
+        " 1 \r\n 3 \r\n335\r\n10.5\r\n100\r\n280\r\n 1 \r\n12.25\r\n 0 \r\n 4 \r\n 304.8 \r\n 13.8 "
+        "\r\n";
     ASSERT_TRUE(Open(text));
     const ProjectRecord& p = state.project;
     EXPECT_EQ(p.CurrentUnits, 1);
@@ -135,8 +136,8 @@ TEST_F(ProjectFileTest, FormatCheck) {
         std::string firstLine;
         bool accepted;
     };
-    const Case cases[] = {{"VORN_201", true},       {"   VORN_201", true}, {"VORN_201,extra", true},
-                          {"vorn_201", false},      {"VORN_202", false},  {"VORN_201 x", false},
+    const Case cases[] = {{"VORN_201", true},  {"   VORN_201", true}, {"VORN_201,extra", true},
+                          {"vorn_201", false}, {"VORN_202", false},   {"VORN_201 x", false},
                           {"", false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.firstLine);
@@ -183,7 +184,8 @@ TEST_F(ProjectFileTest, RejectsValuesTheProgramCannotUseAndNamesLineAndValue) {
         {10, "1e999", "Line 11 (azimuth of right crosscut): '1e999' is not a number"},
         {11, "1e39", "Line 12 (azimuth of left crosscut): '1e39' is too large"},
         {13, "", "Line 14 (azimuth of headgate) holds no number"},
-        {14, " 40000 ", "Line 15 (show stress graph): '40000' is outside the range of a 16-bit integer"},
+        {14, " 40000 ",
+         "Line 15 (show stress graph): '40000' is outside the range of a 16-bit integer"},
         {16, " inf ", "Line 17 (depth of cover): 'inf' is not a number"},
         {1, "x", "Line 2 (unit system): 'x' is not a number"},
     };
@@ -201,8 +203,8 @@ TEST_F(ProjectFileTest, RejectsValuesTheProgramCannotUseAndNamesLineAndValue) {
 
 TEST_F(ProjectFileTest, FileEndingEarlyRaisesInputPastEndAndKeepsTheNewProject) {
     const std::string full = kNewProjectFile;
-    for (const std::string& cut : {full.substr(0, full.find("##EndDesc##")),
-                                   full.substr(0, full.rfind(" 2 "))}) {
+    for (const std::string& cut :
+         {full.substr(0, full.find("##EndDesc##")), full.substr(0, full.rfind(" 2 "))}) {
         state.project.ProjTitle = "old";
         try {
             Open("VORN_201\r\n 1 \r\ntitle\r\n" + cut.substr(cut.find("##StartDesc##")));
@@ -346,9 +348,14 @@ TEST_F(ProjectFileTest, RoundTripOfRandomProjects) {
         for (int line = pick(0, 4); line > 0; --line) {
             p.ProjDesc += text(pick(0, 90)) + "\r\n";
         }
-        p.ProjParms = {static_cast<int16_t>(pick(0, 1)), static_cast<int16_t>(pick(0, 3)),
-                       azimuth(), azimuth(), azimuth(), azimuth(),
-                       static_cast<int16_t>(pick(0, 1)), azimuth(),
+        p.ProjParms = {static_cast<int16_t>(pick(0, 1)),
+                       static_cast<int16_t>(pick(0, 3)),
+                       azimuth(),
+                       azimuth(),
+                       azimuth(),
+                       azimuth(),
+                       static_cast<int16_t>(pick(0, 1)),
+                       azimuth(),
                        static_cast<int16_t>(pick(0, 1))};
         p.StressRegion = static_cast<int16_t>(pick(0, 4));
         p.DepthCover = static_cast<float>(pick(1, 999999) / 100.0);

@@ -8,7 +8,9 @@
 namespace vornexa {
 namespace {
 
-std::string Dots(size_t n) { return std::string(n, '.'); }
+std::string Dots(size_t n) {
+    return std::string(n, '.');
+}
 
 TEST(ResultsText, DevelopmentExample) {
     Parms work;
@@ -16,17 +18,21 @@ TEST(ResultsText, DevelopmentExample) {
     work.AzimEntries = 30;
     work.AzimLeftCross = 120;
     work.AzimRightCross = 200;
-    const std::string expected =
-        "Angle of Entries to SigmaH" + Dots(24) + "30 (degrees)\r\n"
-        "Entry Orientation: Moderate Conditions\r\n"
-        "\r\n"
-        "Angle of Left Cross Cut to SigmaH" + Dots(17) + "120 (degrees)\r\n"
-        "Left Cross Cut Orientation: Difficult Conditions\r\n"
-        "\r\n"
-        "Angle of Right Cross Cut to SigmaH" + Dots(16) + "200 (degrees)\r\n"
-        "Right Cross Cut Orientation: Good Conditions\r\n"
-        "\r\n"
-        "Close this window and Click on View to view graphs. ";
+    const std::string expected = "Angle of Entries to SigmaH" + Dots(24) +
+                                 "30 (degrees)\r\n"
+                                 "Entry Orientation: Moderate Conditions\r\n"
+                                 "\r\n"
+                                 "Angle of Left Cross Cut to SigmaH" +
+                                 Dots(17) +
+                                 "120 (degrees)\r\n"
+                                 "Left Cross Cut Orientation: Difficult Conditions\r\n"
+                                 "\r\n"
+                                 "Angle of Right Cross Cut to SigmaH" +
+                                 Dots(16) +
+                                 "200 (degrees)\r\n"
+                                 "Right Cross Cut Orientation: Good Conditions\r\n"
+                                 "\r\n"
+                                 "Close this window and Click on View to view graphs. ";
     EXPECT_EQ(ResultsText(work, work), expected);
 }
 
@@ -35,7 +41,8 @@ TEST(ResultsText, LongwallExample) {
     work.PlanType = 1;
     work.AzimSigmaH = 65;
     work.AzimHeadGate = 0;
-    const std::string expected = "Headgate Angle to SigmaH" + Dots(26) + "65 (degrees)\r\n"
+    const std::string expected = "Headgate Angle to SigmaH" + Dots(26) +
+                                 "65 (degrees)\r\n"
                                  "\r\n"
                                  "Stress Level: 99.51% Concentration\r\n"
                                  "\r\n"
@@ -53,9 +60,9 @@ TEST(ResultsText, PrintsTheRoundedDifferenceAndClassesTheFoldedAngle) {
         const char* printed;
         const char* condition;
     };
-    const Case cases[] = {{29.6f, "30", "Good"},      {59.5f, "60", "Moderate"},
+    const Case cases[] = {{29.6f, "30", "Good"},     {59.5f, "60", "Moderate"},
                           {120, "120", "Difficult"}, {330, "330", "Moderate"},
-                          {29.5f, "30", "Good"},      {0.4f, "0", "Good"}};
+                          {29.5f, "30", "Good"},     {0.4f, "0", "Good"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entries);
         Parms work;
@@ -68,7 +75,7 @@ TEST(ResultsText, PrintsTheRoundedDifferenceAndClassesTheFoldedAngle) {
 }
 
 class ReportHeader : public testing::Test {
-protected:
+  protected:
     test::RecordingPresenter presenter;
     AppState state{presenter};
 };
@@ -88,10 +95,18 @@ TEST_F(ReportHeader, DevelopmentWithModuleHeader) {
         "[PROJECT TITLE]\r\nPanel 4\r\n\r\n"
         "[PROJECT DESCRIPTION]\r\nNorth mains\r\nsecond line\r\n\r\n"
         "[PARAMETERS]\r\n"
-        "Plan Type" + Dots(41) + "Development\r\n"
-        "Azimuth of Entries" + Dots(32) + "22.5 (degrees)\r\n"
-        "Azimuth of Right Cross Cut" + Dots(24) + "90 (degrees)\r\n"
-        "Azimuth of Left Cross Cut" + Dots(25) + "270 (degrees)\r\n"
+        "Plan Type" +
+        Dots(41) +
+        "Development\r\n"
+        "Azimuth of Entries" +
+        Dots(32) +
+        "22.5 (degrees)\r\n"
+        "Azimuth of Right Cross Cut" +
+        Dots(24) +
+        "90 (degrees)\r\n"
+        "Azimuth of Left Cross Cut" +
+        Dots(25) +
+        "270 (degrees)\r\n"
         "\r\n";
     EXPECT_EQ(state.outBuf[0], expected);
     EXPECT_EQ(state.project.ProjDesc, "North mains\r\nsecond line");
@@ -104,13 +119,20 @@ TEST_F(ReportHeader, LongwallMetricWithoutModuleHeader) {
     state.project.ProjParms.LongType = 1;
     state.project.ProjParms.AzimHeadGate = 335;
     LoadOutBuf0(state);
-    const std::string expected = "[PROJECT TITLE]\r\n\r\n\r\n"
-                                 "[PROJECT DESCRIPTION]\r\n\r\n\r\n"
-                                 "[PARAMETERS]\r\n"
-                                 "Plan Type" + Dots(41) + "Longwall\r\n"
-                                 "Longwall Mining Sequence" + Dots(26) + "Right to Left\r\n"
-                                 "Azimuth of Headgate" + Dots(31) + "335 (degrees)\r\n"
-                                 "\r\n";
+    const std::string expected =
+        "[PROJECT TITLE]\r\n\r\n\r\n"
+        "[PROJECT DESCRIPTION]\r\n\r\n\r\n"
+        "[PARAMETERS]\r\n"
+        "Plan Type" +
+        Dots(41) +
+        "Longwall\r\n"
+        "Longwall Mining Sequence" +
+        Dots(26) +
+        "Right to Left\r\n"
+        "Azimuth of Headgate" +
+        Dots(31) +
+        "335 (degrees)\r\n"
+        "\r\n";
     EXPECT_EQ(state.outBuf[0], expected);
 }
 

@@ -10,7 +10,7 @@ namespace vornexa::test {
 
 // Records every message and answers from a script (OK when the script is empty).
 class RecordingPresenter : public MessagePresenter {
-public:
+  public:
     struct Shown {
         std::string text;
         int style;
@@ -31,7 +31,7 @@ public:
 
 // A fresh folder under the system's temporary folder, removed at the end of the test.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -39,7 +39,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
