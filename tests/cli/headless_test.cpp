@@ -1,0 +1,164 @@
+#include "cli/headless.h"
+
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/startup.h"
+
+namespace vornexa {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kDevelopment =
+    "VORN_201\r\n 0 \r\nMains\r\n##StartDesc##\r\n\r\n##EndDesc##\r\n 0 \r\n 0 \r\n0\r\n30\r\n"
+    "200\r\n120\r\n 0 \r\n0\r\n 1 \r\n 0 \r\n 1000 \r\n 2 \r\n";
+
+std::string BadPlanType() {
+    std::string text = kDevelopment;
+    return text.replace(text.find("##EndDesc##\r\n") + 13, 3, " 9 ");
+}
+
+class HeadlessTest : public testing::Test {
+  protected:
+    HeadlessTest() {
+        std::string pattern = (fs::temp_directory_path() / "vornexa-cli-XXXXXX").string();
+        root = ::mkdtemp(pattern.data());
+        fs::create_directories(root / "docs");
+        platform.programFolder = (root / "prog").string();
+        platform.documents = (root / "docs").string();
+        platform.exeBaseName = "vornexa";
+    }
+    ~HeadlessTest() override { fs::remove_all(root); }
+
+    std::string Write(const std::string& name, const std::string& text) {
+        const fs::path path = root / name;
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    }
+    int Run(const std::vector<std::string>& args) {
+        out.str({});
+        err.str({});
+        return RunHeadless(args, platform, out, err).value_or(-1);
+    }
+
+    fs::path root;
+    PlatformInfo platform;
+    std::ostringstream out, err;
+};
+
+TEST_F(HeadlessTest, ReportPrintsHeaderThenResultsWithThePathAsGiven) {
+    const std::string path = Write("p.VRN", kDevelopment);
+    ASSERT_EQ(Run({"--report", path}), 0) << err.str();
+    const std::string report = out.str();
+    EXPECT_EQ(report.rfind("VORN module build: 1.0.00\r\nProject File: " + path + "\r\n", 0), 0u);
+    EXPECT_NE(report.find("[PROJECT TITLE]\r\nMains\r\n"), std::string::npos);
+    EXPECT_NE(report.find("Right Cross Cut" + std::string(24, '.') + "200 (degrees)"),
+              std::string::npos);
+    EXPECT_NE(report.find("\r\n\r\nAngle of Entries to SigmaH"), std::string::npos);
+    EXPECT_NE(report.find("Right Cross Cut Orientation: Good Conditions\r\n"), std::string::npos);
+    EXPECT_EQ(report.substr(report.size() - 30), "Click on View to view graphs. ");
+    EXPECT_EQ(err.str(), "");
+    EXPECT_FALSE(fs::exists(root / "docs" / "MyQELTA")) << "headless commands write nothing";
+}
+
+TEST_F(HeadlessTest, ReportFollowsACurrentSettingsFileOnly) {
+    const std::string path = Write("p.VRN", kDevelopment);
+    const std::string options = "[VORNOptions]\r\nPrintModuleHeader=0\r\n";
+    Write("docs/MyQELTA/VORN.INI", "[Version]\r\nINIFileVersion=050817\r\n" + options);
+    ASSERT_EQ(Run({"--report", path}), 0);
+    EXPECT_EQ(out.str().rfind("[PROJECT TITLE]", 0), 0u);
+    Write("docs/MyQELTA/VORN.INI", "[Version]\r\nINIFileVersion=010101\r\n" + options);
+    ASSERT_EQ(Run({"--report", path}), 0);
+    EXPECT_EQ(out.str().rfind("VORN module build", 0), 0u);
+    EXPECT_NE(fs::file_size(root / "docs" / "MyQELTA" / "VORN.INI"), 0u) << "left as it was";
+}
+
+TEST_F(HeadlessTest, ReportFailuresGoToStandardError) {
+    std::string outOfRange = kDevelopment;
+    outOfRange.replace(outOfRange.find("200\r\n"), 3, "400");
+    struct Case {
+        std::string file;
+        std::string message;
+    };
+    const Case cases[] = {
+        {Write("range.VRN", outOfRange),
+         "Value '400' is outside input range\nValid range is: 0-360\n"},
+        {Write("bad.VRN", "NOT_A_PROJECT\r\n"), "Invalid file format\n"},
+        {Write("index.VRN", BadPlanType()),
+         "Invalid file format\nLine 7 (plan type): '9' is outside 0 to 1\n"},
+        {(root / "missing.VRN").string(), "Error occurred: File not found (53)\n"},
+        {Write("short.VRN", "VORN_201\r\n 0 \r\n"),
+         "Error occurred: Input past end of file (62)\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        EXPECT_EQ(Run({"--report", c.file}), 1);
+        EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(err.str(), c.message);
+    }
+}
+
+TEST_F(HeadlessTest, StressPrintsCaptionTabAndValue) {
+    ASSERT_EQ(Run({"--stress", Write("p.VRN", kDevelopment)}), 0);
+    EXPECT_EQ(out.str(), "Horizontal Stress (psi)\t2162\n");
+    std::string metric = kDevelopment;
+    metric.replace(metric.find(" 0 "), 3, " 1 ");
+    metric.replace(metric.find(" 1000 \r\n 2 "), 11, " 304.8 \r\n 13.8 ");
+    ASSERT_EQ(Run({"--stress", Write("m.VRN", metric)}), 0);
+    EXPECT_EQ(out.str(), "Horizontal Stress (MPa)\t14.9\n");
+}
+
+TEST_F(HeadlessTest, ConvertPrintsEveryUnit) {
+    ASSERT_EQ(Run({"--convert", "Load", "1", "kips"}), 0);
+    EXPECT_EQ(out.str(),
+              "lbsF\t1000\ntonsF (short)\t0.5\nkN\t4.44822048939322\n"
+              "MN\t4.44822048939322E-03\nkips\t1\n");
+    ASSERT_EQ(Run({"--convert", "load grad", "1", "LBSF/FT"}), 0);
+    EXPECT_EQ(out.str().substr(0, 29), "lbsF/in\t8.33333333333333E-02\n");
+    EXPECT_EQ(Run({"--convert", "Mass", "1", "kg"}), 2);
+    EXPECT_NE(err.str().find("Unknown quantity 'Mass'"), std::string::npos);
+    EXPECT_EQ(Run({"--convert", "Load", "1", "tonsF"}), 2);
+    EXPECT_NE(err.str().find("\"tonsF (short)\""), std::string::npos);
+}
+
+TEST_F(HeadlessTest, UsageVersionAndUnknownCommands) {
+    EXPECT_EQ(Run({"--version"}), 0);
+    EXPECT_EQ(out.str(), "Vornexa 1.0.00\n");
+    EXPECT_EQ(Run({"--help"}), 0);
+    EXPECT_NE(out.str().find("\"tonsF (short)\""), std::string::npos);
+    EXPECT_EQ(Run({"--report"}), 2);
+    EXPECT_EQ(Run({"--frobnicate"}), 2);
+    EXPECT_FALSE(RunHeadless({"project.VRN"}, platform, out, err).has_value());
+    EXPECT_FALSE(RunHeadless({}, platform, out, err).has_value());
+}
+
+// The executable itself: exit status and standard output of a real process.
+TEST(HeadlessExecutable, ExitsWithTheCommandStatus) {
+    const auto run = [](const std::string& args, std::string& output) {
+        FILE* pipe = ::popen((std::string(VORNEXA_EXE) + " " + args + " 2>/dev/null").c_str(), "r");
+        char buf[256];
+        output.clear();
+        while (size_t n = std::fread(buf, 1, sizeof buf, pipe)) {
+            output.append(buf, n);
+        }
+        return WEXITSTATUS(::pclose(pipe));
+    };
+    std::string output;
+    EXPECT_EQ(run("--version", output), 0);
+    EXPECT_EQ(output, "Vornexa 1.0.00\n");
+    EXPECT_EQ(run("--convert Length 1 m", output), 0);
+    EXPECT_EQ(output, "in\t39.3700787401575\nft\t3.28083989501312\ncm\t100\nm\t1\n");
+    EXPECT_EQ(run("--report /nonexistent/x.VRN", output), 1);
+    EXPECT_EQ(run("--bogus", output), 2);
+}
+
+}  // namespace
+}  // namespace vornexa
