@@ -19,13 +19,17 @@ namespace {
 constexpr std::string_view kStartDesc = "##StartDesc##";
 constexpr std::string_view kEndDesc = "##EndDesc##";
 
-std::string IntegerField(int value) {
-    return (value < 0 ? "" : " ") + std::to_string(value) + " ";
+// A blank in place of the sign of a value that is not negative, and one after it.
+std::string SignFramed(bool negative, const std::string& number) {
+    std::string field(negative ? "" : " ");
+    field += number;
+    field += ' ';
+    return field;
 }
 
-std::string NumberField(float value) {
-    return (value < 0 ? "" : " ") + NumberToText(value) + " ";
-}
+std::string IntegerField(int value) { return SignFramed(value < 0, std::to_string(value)); }
+
+std::string NumberField(float value) { return SignFramed(value < 0, NumberToText(value)); }
 
 // Thrown inside the reader; turned into a result at its top.
 struct ReadFailure {

@@ -83,7 +83,11 @@ std::string TempNameBeside(const std::string& path) {
     const fs::path p(path);
     std::random_device device;
     const std::string suffix = std::to_string(device() % 1000000u);
-    return (p.parent_path() / ("." + p.filename().string() + ".~" + suffix)).string();
+    std::string name(".");
+    name += p.filename().string();
+    name += ".~";
+    name += suffix;
+    return (p.parent_path() / name).string();
 }
 
 }  // namespace
