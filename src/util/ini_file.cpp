@@ -10,7 +10,7 @@ namespace vornexa {
 namespace {
 
 constexpr size_t kMaxValueCharacters = 254;
-constexpr std::string_view kBlanks = " \t\r";
+constexpr std::string_view kBlanks = " \t";
 
 std::string_view Trim(std::string_view text) {
     const size_t first = text.find_first_not_of(kBlanks);
@@ -56,12 +56,9 @@ IniFile IniFile::Parse(std::string_view utf8Text) {
     bool inSection = false;
     size_t start = 0;
     while (start < utf8Text.size()) {
-        const size_t end = std::min(utf8Text.find('\n', start), utf8Text.size());
-        std::string_view text = utf8Text.substr(start, end - start);
-        start = end + 1;
-        if (!text.empty() && text.back() == '\r') {
-            text.remove_suffix(1);
-        }
+        const size_t end = std::min(utf8Text.find_first_of("\r\n", start), utf8Text.size());
+        const std::string_view text = utf8Text.substr(start, end - start);
+        start = utf8Text.substr(end, 2) == "\r\n" ? end + 2 : end + 1;
         Line line{std::string(text), {}, {}, false};
         const std::string_view trimmed = Trim(text);
         if (!trimmed.empty() && trimmed.front() == '[') {
@@ -106,17 +103,19 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     bool sectionFound = false;
     for (size_t i = 0; i < lines_.size(); ++i) {
         Line& line = lines_[i];
-        if (!SameName(line.section, section) || !(line.header || !line.key.empty())) {
+        if (!SameName(line.section, section)) {
             continue;
         }
-        if (!line.header && SameName(line.key, key)) {
-            line.text = std::move(text);
-            return;
-        }
-        if (!sectionFound || !line.header) {
+        if (line.header) {
+            insertAt = sectionFound ? insertAt : i + 1;
+            sectionFound = true;
+        } else if (!line.key.empty()) {
+            if (SameName(line.key, key)) {
+                line.text = std::move(text);
+                return;
+            }
             insertAt = i + 1;
         }
-        sectionFound = true;
     }
     const std::string sectionName(section);
     if (!sectionFound) {

@@ -12,6 +12,7 @@ namespace vornexa {
 // to their section, new sections appended to the file.
 class IniFile {
   public:
+    // Lines may end in CR LF, LF or a lone CR.
     static IniFile Parse(std::string_view utf8Text);
     // Reads the file; a missing or unreadable file gives an empty IniFile.
     static IniFile Load(const std::string& path);
