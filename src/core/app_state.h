@@ -21,7 +21,6 @@ struct AppState {
     std::string exeName = "VORNEXA";
     Folders folders;
     std::string iniPath;
-    std::string tempDescFile;
     std::string defaultFont;
 
     ProjectRecord project;

@@ -27,9 +27,13 @@ std::string SignFramed(bool negative, const std::string& number) {
     return field;
 }
 
-std::string IntegerField(int value) { return SignFramed(value < 0, std::to_string(value)); }
+std::string IntegerField(int value) {
+    return SignFramed(value < 0, std::to_string(value));
+}
 
-std::string NumberField(float value) { return SignFramed(value < 0, NumberToText(value)); }
+std::string NumberField(float value) {
+    return SignFramed(value < 0, NumberToText(value));
+}
 
 // Thrown inside the reader; turned into a result at its top.
 struct ReadFailure {
@@ -219,12 +223,6 @@ ProjectReadResult ReadProjectText(std::string_view text, ProjectRecord& project)
     }
     project = std::move(read);
     return {};
-}
-
-bool CheckProjectFile(AppState& state) {
-    const std::string text = DecodeFileText(ReadFileBytes(state.project.CurrentFile));
-    state.project.FileFormatLevel = ProjectFormatLevel(text.substr(0, text.find_first_of("\r\n")));
-    return state.project.FileFormatLevel != 0;
 }
 
 bool FileSave(AppState& state) {

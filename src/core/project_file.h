@@ -25,9 +25,6 @@ struct ProjectReadResult {
 // Reads a project text into `project`; on anything but Ok the record is untouched.
 ProjectReadResult ReadProjectText(std::string_view text, ProjectRecord& project);
 
-// Reads the format level of CurrentFile into FileFormatLevel; false when unknown.
-bool CheckProjectFile(AppState& state);
-
 // Re-flows the description and writes CurrentFile atomically. Throws AppError
 // when the file cannot be written; the previous file is then left intact.
 bool FileSave(AppState& state);

@@ -42,7 +42,6 @@ void InitialiseState(AppState& state, const PlatformInfo& platform) {
     state.settings.FileExtension = kDefaultFileExt;
 
     state.iniPath = state.folders.data + std::string(kIniFileName);
-    state.tempDescFile = state.folders.temp + std::string(kTempDescName);
     state.messages.titles.info = "Message";
 }
 

@@ -12,7 +12,6 @@ inline constexpr std::string_view kRevisionDate = "050817";
 inline constexpr std::string_view kDefaultFileExt = "VRN";
 inline constexpr std::string_view kWebPage = "https://vornexa.org/";
 inline constexpr std::string_view kIniFileName = "VORN.INI";
-inline constexpr std::string_view kTempDescName = "~tmpdesc.tmp";
 inline constexpr int kVersionMajor = 1;
 inline constexpr int kVersionMinor = 0;
 inline constexpr int kVersionRevision = 0;

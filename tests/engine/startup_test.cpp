@@ -43,7 +43,6 @@ TEST_F(StartupTest, InitialStateBeforeAnyFileIsRead) {
     EXPECT_EQ(state.folders.data, Data());
     EXPECT_EQ(state.folders.temp, Data() + "Temp/");
     EXPECT_EQ(state.iniPath, Data() + "VORN.INI");
-    EXPECT_EQ(state.tempDescFile, Data() + "Temp/~tmpdesc.tmp");
     EXPECT_EQ(state.defaultFont, "Courier New");
     EXPECT_EQ(state.messages.titles.info, "Message");
 
