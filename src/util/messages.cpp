@@ -45,6 +45,16 @@ void MessageLog::Log(std::string_view text) {
     text_ += ". ";
     text_ += text;
     text_ += kCrLf;
+    if (changed) {
+        changed();
+    }
+}
+
+void MessageLog::Clear() {
+    text_.clear();
+    if (changed) {
+        changed();
+    }
 }
 
 int Messenger::ShowMessage(const std::string& text, int style, const std::string& title) {

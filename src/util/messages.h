@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,7 +59,9 @@ class MessageLog {
     bool enabled = false;
     size_t maxSize = 4096;
     const std::string& text() const { return text_; }
-    void Clear() { text_.clear(); }
+    void Clear();
+    // Called after every change of the text, so a window can show it.
+    std::function<void()> changed;
     int16_t counter() const { return counter_; }
     void SetCounter(int16_t value) { counter_ = value; }
 

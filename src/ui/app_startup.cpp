@@ -1,0 +1,79 @@
+#include "ui/app_startup.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QPrinter>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/app_state.h"
+#include "core/project_commands.h"
+#include "core/startup.h"
+#include "ui/main_window.h"
+#include "ui/qt_services.h"
+
+namespace vornexa {
+
+std::string CommandLineProject(const std::vector<std::string>& args) {
+    std::string line;
+    for (const std::string& arg : args) {
+        line += (line.empty() ? "" : " ") + arg;
+    }
+    std::erase(line, '"');
+    return line;
+}
+
+void OpenStartupProjects(MainWindow& window, const std::string& commandLine) {
+    AppState& state = window.Context().state;
+    FileNew(state, true, true);
+    window.RefreshCaption();
+    window.show();
+    window.ApplyHistoryFont();
+    const SettingsRecord& s = state.settings;
+    if (s.LoadLastInputFile == 1 && s.MaxLastFiles >= 1 && !s.recent[1].LastFileLong.empty()) {
+        window.mnuFileArray_Click(1);
+    }
+    if (!commandLine.empty()) {
+        state.project.PrevFile = state.project.CurrentFile;
+        state.project.CurrentFile = commandLine;
+        window.LoadProjFile();
+    }
+}
+
+int RunApplication(int& argc, char** argv, const PlatformInfo& platform) {
+    const auto started = std::chrono::steady_clock::now();
+    QApplication app(argc, argv);
+    QtMessagePresenter presenter;
+    AppState state(presenter);
+    PlatformInfo withFonts = platform;
+    for (const QString& family : QFontDatabase::families()) {
+        withFonts.installedFonts.push_back(family.toStdString());
+    }
+    InitialiseState(state, withFonts);
+    if (EnsureSettingsFile(state)) {
+        ReadSettingsFile(state);
+    }
+    QtDialogService dialogs;
+    QPrinter printer;
+    UiContext context{state, dialogs, printer};
+    MainWindow window(context);
+    presenter.SetParent(&window);
+    window.Form_Load();
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    OpenStartupProjects(window, CommandLineProject(args));
+    // Start-up timing hook for measurements, off unless the variable is set.
+    if (std::getenv("VORNEXA_QUIT_AFTER_SHOW") != nullptr) {
+        QTimer::singleShot(0, &app, [&] {
+            const auto elapsed = std::chrono::steady_clock::now() - started;
+            std::fprintf(stderr, "shown after %.1f ms\n",
+                         std::chrono::duration<double, std::milli>(elapsed).count());
+            window.close();
+        });
+    }
+    return QApplication::exec();
+}
+
+}  // namespace vornexa

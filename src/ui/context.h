@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+class QPrinter;
+class QWidget;
+
+namespace vornexa {
+
+struct AppState;
+
+struct FileDialogRequest {
+    enum class Mode { Open, SaveAs };
+    Mode mode = Mode::Open;
+    std::string startFolder;  // folder or full path the dialog starts in
+    std::string presetName;   // file name shown in the name field
+    std::string extension;    // project extension without the dot, e.g. "VRN"
+    std::string exeName;      // names the project filter: "VORNEXA Files (*.VRN)"
+};
+
+// File and printer dialogs: the real ones in the program, scripted ones in tests.
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+    // The chosen full path, the default extension added when none was typed;
+    // nullopt when the user cancelled.
+    virtual std::optional<std::string> ChooseFile(QWidget* parent,
+                                                  const FileDialogRequest& request) = 0;
+    // Print (setupOnly false) or print-setup dialog on `printer`; false when cancelled.
+    virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer, bool setupOnly) = 0;
+};
+
+// What every window gets: the application state and the services around it.
+struct UiContext {
+    AppState& state;
+    DialogService& dialogs;
+    QPrinter& printer;
+};
+
+}  // namespace vornexa

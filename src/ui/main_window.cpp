@@ -1,0 +1,502 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "analysis/report.h"
+#include "core/app_state.h"
+#include "core/project_commands.h"
+#include "core/project_file.h"
+#include "core/tables.h"
+#include "ui/description_editor.h"
+#include "ui/logo_widget.h"
+#include "ui/preview_window.h"
+#include "ui/printing.h"
+#include "util/text.h"
+
+namespace vornexa {
+namespace {
+
+constexpr char kCaptionTag[] = "Vornexa";
+
+class BusyCursor {
+  public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString VersionLabel() {
+    return Q(VersionText(kVersionMajor, kVersionMinor, kVersionRevision) + " ");
+}
+
+}  // namespace
+
+MainWindow::MainWindow(UiContext& context, QWidget* parent)
+    : QMainWindow(parent), context_(context), state_(context.state) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("VORN"));
+    CreateMenus();
+    CreateToolbar();
+    CreateCentralArea();
+    state_.messages.log.changed = [this] { ShowHistoryText(); };
+}
+
+void MainWindow::CreateMenus() {
+    CreateFileMenu();
+    CreateInputMenu();
+    CreateUtilitiesMenu();
+    CreateHelpMenu();
+}
+
+void MainWindow::CreateFileMenu() {
+    QMenu* menu = menuBar()->addMenu(tr("&File"));
+    menu->setObjectName(QStringLiteral("mnuFile"));
+    const struct {
+        const char* caption;
+        QKeySequence shortcut;
+    } items[] = {{"&New", QKeySequence::New},
+                 {"&Open...", QKeySequence::Open},
+                 {"&Save ", QKeySequence::Save},
+                 {"Save &As...", {}},
+                 {"-", {}},
+                 {"Printer Set&up...", {}},
+                 {"Print", QKeySequence::Print},
+                 {"Print Pre&view...", {}},
+                 {"-", {}},
+                 {"&View Source Files...", QKeySequence(tr("Ctrl+W"))},
+                 {"-", {}},
+                 {"E&xit", {}}};
+    for (int i = 0; i < 12; ++i) {
+        QAction* action = std::string_view(items[i].caption) == "-"
+                              ? menu->addSeparator()
+                              : menu->addAction(tr(items[i].caption));
+        action->setShortcut(items[i].shortcut);
+        action->setObjectName(QStringLiteral("mnuFileItem_%1").arg(i));
+        connect(action, &QAction::triggered, this, [this, i] { mnuFileItem_Click(i); });
+        fileItems_[static_cast<size_t>(i)] = action;
+    }
+    // The text browser comes with its own window; until then the entry is off.
+    fileItems_[9]->setEnabled(false);
+    for (int i = 0; i <= kMaxRecentFiles; ++i) {
+        QAction* action = i == 0 ? menu->addSeparator() : menu->addAction(QString());
+        action->setObjectName(QStringLiteral("mnuFileArray_%1").arg(i));
+        action->setVisible(false);
+        connect(action, &QAction::triggered, this, [this, i] { mnuFileArray_Click(i); });
+        recentItems_[static_cast<size_t>(i)] = action;
+    }
+}
+
+void MainWindow::CreateInputMenu() {
+    QMenu* menu = menuBar()->addMenu(tr("&Input"));
+    menu->setObjectName(QStringLiteral("mnuEdit"));
+    const char* captions[] = {"Project &Description...", "Project &Parameters...",
+                              "Horizontal Stress Magnitude..."};
+    for (int i = 0; i < 3; ++i) {
+        QAction* action = menu->addAction(tr(captions[i]));
+        action->setObjectName(QStringLiteral("mnuEditItem_%1").arg(i));
+        connect(action, &QAction::triggered, this, [this, i] { mnuEditItem_Click(i); });
+        editItems_[static_cast<size_t>(i)] = action;
+    }
+    editItems_[1]->setShortcut(QKeySequence(tr("Ctrl+E")));
+    // The parameters and stress dialogs are not part of the program yet.
+    editItems_[1]->setEnabled(false);
+    editItems_[2]->setEnabled(false);
+}
+
+void MainWindow::CreateUtilitiesMenu() {
+    QMenu* menu = menuBar()->addMenu(tr("&Utilities"));
+    menu->setObjectName(QStringLiteral("mnuUtil"));
+    const char* captions[] = {"&Settings...",
+                              "&Options...",
+                              "&Unit Conversion...",
+                              "&File Conversion...",
+                              "-",
+                              "&Clear History Window",
+                              "Close History &Window",
+                              "Co&py History Window"};
+    for (int i = 0; i < 8; ++i) {
+        QAction* action = std::string_view(captions[i]) == "-" ? menu->addSeparator()
+                                                               : menu->addAction(tr(captions[i]));
+        action->setObjectName(QStringLiteral("mnuUtilItem_%1").arg(i));
+        connect(action, &QAction::triggered, this, [this, i] { mnuUtilItem_Click(i); });
+        utilItems_[static_cast<size_t>(i)] = action;
+        // Settings, options, converter and file conversion come with their own dialogs.
+        action->setEnabled(i >= 4);
+    }
+}
+
+void MainWindow::CreateHelpMenu() {
+    QMenu* menu = menuBar()->addMenu(tr("&Help"));
+    menu->setObjectName(QStringLiteral("mnuHelp"));
+    const char* captions[] = {"Help &Contents...",      "Help &Index...",
+                              "Help in &PDF format...", "-",
+                              "&Resource Files...",     "-",
+                              "&Disclaimer...",         "-",
+                              "Program Updates...",     "-",
+                              "&About the Program..."};
+    for (int i = 0; i < 11; ++i) {
+        QAction* action = std::string_view(captions[i]) == "-" ? menu->addSeparator()
+                                                               : menu->addAction(tr(captions[i]));
+        action->setObjectName(QStringLiteral("mnuHelpItem_%1").arg(i));
+        // Help and the reference windows are not part of the program yet.
+        action->setEnabled(false);
+    }
+}
+
+void MainWindow::CreateToolbar() {
+    toolbar_ = addToolBar(tr("Toolbar"));
+    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar_->setMovable(false);
+    const struct {
+        QStyle::StandardPixmap icon;
+        const char* tooltip;
+    } buttons[] = {{QStyle::SP_DialogOpenButton, "Open Data File"},
+                   {QStyle::SP_DialogSaveButton, "Save Data File"},
+                   {QStyle::SP_FileDialogDetailedView, "Print Data File"},
+                   {QStyle::SP_FileDialogContentsView, "Edit Description"},
+                   {QStyle::SP_FileDialogInfoView, "Project Parameters"}};
+    for (int i = 1; i <= 5; ++i) {
+        QAction* action = toolbar_->addAction(style()->standardIcon(buttons[i - 1].icon),
+                                              tr(buttons[i - 1].tooltip));
+        action->setToolTip(tr(buttons[i - 1].tooltip));
+        action->setObjectName(QStringLiteral("Toolbar1_%1").arg(i));
+        toolButtons_[static_cast<size_t>(i)] = action;
+    }
+    connect(toolButtons_[1], &QAction::triggered, this, [this] { mnuFileItem_Click(1); });
+    connect(toolButtons_[2], &QAction::triggered, this, [this] { mnuFileItem_Click(2); });
+    connect(toolButtons_[3], &QAction::triggered, this, [this] { PrintProjectData(false); });
+    connect(toolButtons_[4], &QAction::triggered, this, [this] { mnuEditItem_Click(0); });
+    toolButtons_[5]->setEnabled(false);
+}
+
+void MainWindow::CreateCentralArea() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    lblver_ = new QLabel(VersionLabel(), central);
+    lblver_->setObjectName(QStringLiteral("lblver"));
+    layout->addWidget(lblver_, 0, Qt::AlignRight | Qt::AlignTop);
+    layout->addWidget(new LogoWidget(central), 1);
+    txtMain_ = new QPlainTextEdit(central);
+    txtMain_->setObjectName(QStringLiteral("txtMain"));
+    txtMain_->setReadOnly(true);
+    txtMain_->setStyleSheet(
+        QStringLiteral("QPlainTextEdit { background: rgb(192,192,192); "
+                       "color: black; }"));
+    layout->addWidget(txtMain_);
+    setCentralWidget(central);
+}
+
+void MainWindow::Form_Load() {
+    const SettingsRecord& s = state_.settings;
+    LoadRecentFilesMenu();
+    const bool history = s.DisplayHistoryWin == 1;
+    txtMain_->setVisible(history);
+    for (int i = 5; i <= 7; ++i) {
+        utilItems_[static_cast<size_t>(i)]->setEnabled(history);
+    }
+    toolbar_->setVisible(s.EnableMainMenuToolbar == 1);
+    ApplyHistoryFont();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    resize(std::min(760, screen.width()), std::min(560, screen.height()));
+    const WindowPosition pos = CentreWindow(screen.width(), screen.height(),
+                                            frameGeometry().width(), frameGeometry().height());
+    move(screen.x() + pos.left, screen.y() + pos.top);
+    if (s.MaxMainMenu == 1) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+}
+
+void MainWindow::ApplyHistoryFont() {
+    const SettingsRecord& s = state_.settings;
+    QFont font(Q(s.DisplayFontName));
+    font.setPointSizeF(s.DisplayFontSize);
+    font.setBold(s.DisplayFontBold != 0);
+    font.setItalic(s.DisplayFontItalic != 0);
+    txtMain_->setFont(font);
+    // About six lines of history, whatever the font and the screen's scale.
+    txtMain_->setFixedHeight(QFontMetrics(font).lineSpacing() * 6 + 2 * txtMain_->frameWidth() + 8);
+}
+
+void MainWindow::RefreshCaption() {
+    setWindowTitle(
+        Q(FormatWindowCaption(kCaptionTag, state_.project.CurrentFile, state_.project.IsSaved)));
+}
+
+void MainWindow::ShowHistoryText() {
+    txtMain_->setPlainText(
+        Q(state_.messages.log.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    txtMain_->verticalScrollBar()->setValue(txtMain_->verticalScrollBar()->maximum());
+}
+
+bool MainWindow::Step(const std::function<void()>& step) {
+    for (;;) {
+        try {
+            step();
+            return true;
+        } catch (const AppError& error) {
+            while (QApplication::overrideCursor() != nullptr) {
+                QApplication::restoreOverrideCursor();
+            }
+            switch (state_.messages.HandleError(error, true)) {
+                case ErrorAction::Retry:
+                    continue;
+                case ErrorAction::Continue:
+                    return true;
+                case ErrorAction::Cancelled:
+                    commandCancelled_ = true;
+                    return true;
+                default:
+                    return false;
+            }
+        }
+    }
+}
+
+bool MainWindow::ShowFileDialog(bool saveAs, std::string& startLocation) {
+    commandCancelled_ = false;
+    FileDialogRequest request;
+    request.mode = saveAs ? FileDialogRequest::Mode::SaveAs : FileDialogRequest::Mode::Open;
+    const std::string& current = state_.project.CurrentFile;
+    if (!TrimBlanks(current).empty()) {
+        request.presetName = FileNamePart(state_.messages, current, false);
+    }
+    std::string folder = state_.settings.DataPath;
+    if (!folder.empty() && folder.back() == kSeparator) {
+        folder.pop_back();
+    }
+    request.startFolder = startLocation.empty() ? folder : startLocation;
+    request.extension = state_.settings.FileExtension;
+    request.exeName = state_.exeName;
+    const std::optional<std::string> chosen = context_.dialogs.ChooseFile(this, request);
+    if (!chosen) {
+        Step(
+            [] { throw AppError(err::kDialogCancelled, ErrorDescription(err::kDialogCancelled)); });
+        return false;
+    }
+    state_.project.CurrentFile = *chosen;
+    startLocation = *chosen;
+    return true;
+}
+
+bool MainWindow::FileMenuSave(bool forceDialog) {
+    const std::string& current = state_.project.CurrentFile;
+    if (forceDialog || current.empty() || ToUpperAscii(current) == "UNTITLED") {
+        std::string start;
+        if (!ShowFileDialog(true, start)) {
+            return false;
+        }
+    }
+    BusyCursor busy;
+    FileSave(state_);
+    return true;
+}
+
+void MainWindow::AddCurrentToRecentFiles() {
+    if (AddToRecentFiles(state_.settings, state_.project.CurrentFile)) {
+        SaveDefaultSettings(state_, 3);
+    }
+    LoadRecentFilesMenu();
+}
+
+void MainWindow::LoadProjFile() {
+    ProjectRecord& p = state_.project;
+    bool opened = false;
+    if (!p.IsSaved) {
+        const int answer =
+            state_.messages.ShowMessage("Save changes to: " + p.PrevFile + "?",
+                                        msg::kYesNo | msg::kQuestion | msg::kDefaultButton2);
+        if (answer == msg::kYes) {
+            // Whatever the save's outcome, the open goes on.
+            const std::string target = p.CurrentFile;
+            p.CurrentFile = p.PrevFile;
+            Step([this] { FileMenuSave(false); });
+            p.CurrentFile = target;
+        }
+    }
+    if (!Step([this, &opened] {
+            BusyCursor busy;
+            opened = FileOpen(state_);
+        })) {
+        return;
+    }
+    if (opened) {
+        AddCurrentToRecentFiles();
+        RefreshCaption();
+    }
+}
+
+bool MainWindow::AskPrintEmptyProject() {
+    return !state_.project.IsEmpty ||
+           state_.messages.ShowMessage("Current file is empty. Continue?",
+                                       msg::kYesNo | msg::kQuestion | msg::kDefaultButton2) ==
+               msg::kYes;
+}
+
+void MainWindow::PrintProjectData(bool withDialog) {
+    commandCancelled_ = false;
+    if (withDialog) {
+        if (!AskPrintEmptyProject()) {
+            return;
+        }
+        if (!context_.dialogs.ChoosePrinter(this, context_.printer, false)) {
+            Step([] {
+                throw AppError(err::kDialogCancelled, ErrorDescription(err::kDialogCancelled));
+            });
+            return;
+        }
+    }
+    Step([this] {
+        LoadOutBuf0(state_);
+        BusyCursor busy;
+        PrintDocument(context_.printer, state_.exeName, state_.outBuf[0],
+                      QDateTime::currentDateTime());
+    });
+}
+
+void MainWindow::PreviewProjectData() {
+    if (!AskPrintEmptyProject()) {
+        return;
+    }
+    LoadOutBuf0(state_);
+    PreviewWindow preview(context_, this);
+    preview.exec();
+}
+
+void MainWindow::mnuFileItem_Click(int index) {
+    commandCancelled_ = false;
+    switch (index) {
+        case 0:
+            FileNew(state_, true, true);
+            RefreshCaption();
+            break;
+        case 1:
+            state_.project.PrevFile = state_.project.CurrentFile;
+            if (ShowFileDialog(false, lastOpenPath_)) {
+                LoadProjFile();
+            }
+            break;
+        case 2:
+        case 3:
+            Step([this, index] {
+                if (FileMenuSave(index == 3)) {
+                    AddCurrentToRecentFiles();
+                }
+            });
+            RefreshCaption();
+            break;
+        case 5:
+            if (!context_.dialogs.ChoosePrinter(this, context_.printer, true)) {
+                Step([] {
+                    throw AppError(err::kDialogCancelled, ErrorDescription(err::kDialogCancelled));
+                });
+            }
+            break;
+        case 6:
+            PrintProjectData(true);
+            break;
+        case 7:
+            PreviewProjectData();
+            break;
+        case 11:
+            close();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::mnuFileArray_Click(int index) {
+    if (index < 1 || index > kMaxRecentFiles) {
+        return;
+    }
+    ProjectRecord& p = state_.project;
+    p.PrevFile = p.CurrentFile;
+    p.CurrentFile = state_.settings.recent[static_cast<size_t>(index)].LastFileLong;
+    LoadProjFile();
+}
+
+void MainWindow::mnuEditItem_Click(int index) {
+    if (index == 0) {
+        DescriptionEditor editor(context_, this);
+        editor.exec();
+        RefreshCaption();
+    }
+}
+
+void MainWindow::mnuUtilItem_Click(int index) {
+    switch (index) {
+        case 5:
+            state_.messages.log.Clear();
+            break;
+        case 6:
+            ToggleHistoryWindow();
+            break;
+        case 7:
+            if (txtMain_->isVisible()) {
+                QGuiApplication::clipboard()->setText(Q(state_.messages.log.text()));
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::ToggleHistoryWindow() {
+    const bool visible = !txtMain_->isVisibleTo(this);
+    txtMain_->setVisible(visible);
+    utilItems_[6]->setText(visible ? tr("Close History &Window") : tr("Restore History &Window"));
+    utilItems_[7]->setEnabled(visible);
+}
+
+void MainWindow::LoadRecentFilesMenu() {
+    bool any = false;
+    for (int i = 1; i <= kMaxRecentFiles; ++i) {
+        const std::string caption = RecentFileCaption(state_.settings, i);
+        QAction* action = recentItems_[static_cast<size_t>(i)];
+        action->setText(QStringLiteral("&%1 %2").arg(i).arg(Q(caption).replace('&', "&&")));
+        action->setVisible(!caption.empty());
+        any = any || !caption.empty();
+    }
+    recentItems_[0]->setVisible(any);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    ProjectRecord& p = state_.project;
+    if (!p.IsSaved) {
+        const int answer = state_.messages.ShowMessage("Save changes to: " + p.CurrentFile + "?",
+                                                       msg::kYesNoCancel | msg::kQuestion);
+        bool saved = false;
+        if (answer == msg::kYes) {
+            Step([this, &saved] { saved = FileMenuSave(false); });
+            if (saved) {
+                AddCurrentToRecentFiles();
+            }
+        }
+        if (answer == msg::kCancel || (answer == msg::kYes && !saved)) {
+            event->ignore();
+            return;
+        }
+    }
+    SaveDefaultSettings(state_, 3);
+    event->accept();
+}
+
+}  // namespace vornexa

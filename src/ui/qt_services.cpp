@@ -1,0 +1,126 @@
+#include "ui/qt_services.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+#include <filesystem>
+
+namespace vornexa {
+namespace {
+
+QMessageBox::StandardButtons Buttons(int style) {
+    switch (style & 7) {
+        case 1:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case 2:
+            return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+        case msg::kYesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case msg::kYesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case msg::kRetryCancel:
+            return QMessageBox::Retry | QMessageBox::Cancel;
+        default:
+            return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::Icon IconOf(int style) {
+    switch (style & 0x70) {
+        case msg::kCritical:
+            return QMessageBox::Critical;
+        case msg::kQuestion:
+            return QMessageBox::Question;
+        case msg::kExclamation:
+            return QMessageBox::Warning;
+        case 64:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+
+int Answer(QMessageBox::StandardButton button) {
+    switch (button) {
+        case QMessageBox::Cancel:
+            return msg::kCancel;
+        case QMessageBox::Abort:
+            return 3;
+        case QMessageBox::Retry:
+            return msg::kRetry;
+        case QMessageBox::Ignore:
+            return 5;
+        case QMessageBox::Yes:
+            return msg::kYes;
+        case QMessageBox::No:
+            return msg::kNo;
+        default:
+            return msg::kOk;
+    }
+}
+
+}  // namespace
+
+int QtMessagePresenter::Show(const std::string& text, int style, const std::string& title) {
+    QWidget* parent = parent_ ? parent_ : QApplication::activeWindow();
+    QString body = QString::fromStdString(text);
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(IconOf(style), QString::fromStdString(title), body, Buttons(style), parent);
+    const QList<QAbstractButton*> buttons = box.buttons();
+    if ((style & msg::kDefaultButton2) != 0 && buttons.size() > 1) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons[1]));
+    }
+    box.exec();
+    return Answer(box.standardButton(box.clickedButton()));
+}
+
+QString ProjectFileFilter(const FileDialogRequest& request) {
+    const QString ext = QString::fromStdString(request.extension);
+    return QStringLiteral("All Files (*.*)") + QStringLiteral(";;") +
+           QString::fromStdString(request.exeName) +
+           QStringLiteral(" Files (*.%1 *.%2)").arg(ext.toUpper(), ext.toLower());
+}
+
+std::string WithDefaultExtension(const std::string& path, const std::string& extension) {
+    if (extension.empty() || std::filesystem::path(path).has_extension()) {
+        return path;
+    }
+    return path + "." + extension;
+}
+
+std::optional<std::string> QtDialogService::ChooseFile(QWidget* parent,
+                                                       const FileDialogRequest& request) {
+    QFileDialog dialog(parent);
+    const bool open = request.mode == FileDialogRequest::Mode::Open;
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList filters = ProjectFileFilter(request).split(QStringLiteral(";;"));
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.last());
+    dialog.setDefaultSuffix(QString::fromStdString(request.extension));
+    dialog.setDirectory(QString::fromStdString(request.startFolder));
+    if (!request.presetName.empty()) {
+        dialog.selectFile(QString::fromStdString(request.presetName));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return WithDefaultExtension(dialog.selectedFiles().first().toStdString(), request.extension);
+}
+
+bool QtDialogService::ChoosePrinter(QWidget* parent, QPrinter& printer, bool setupOnly) {
+    if (setupOnly) {
+        QPageSetupDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace vornexa

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Starts the real program under Xvfb with a project on the command line, finds its
+# main window by caption, closes it through File, Exit and expects a clean exit.
+set -euo pipefail
+exe=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/Documents"
+project="$work/smoke test.VRN"
+printf 'VORN_201\r\n 0 \r\nSmoke\r\n##StartDesc##\r\n\r\n##EndDesc##\r\n 0 \r\n 0 \r\n0\r\n0\r\n90\r\n270\r\n 0 \r\n0\r\n 1 \r\n 0 \r\n 1000 \r\n 2 \r\n' >"$project"
+
+cat >"$work/session.sh" <<'INNER'
+set -euo pipefail
+exe=$1 project=$2
+"$exe" "\"$project\"" &
+pid=$!
+caption="Vornexa: $project"
+for _ in $(seq 100); do
+    if xwininfo -root -tree | grep -qF "\"$caption\""; then
+        break
+    fi
+    sleep 0.1
+done
+xwininfo -root -tree | grep -F "\"$caption\"" || { echo "no window captioned $caption"; kill $pid; exit 1; }
+window=$(xdotool search --name "^Vornexa: " | head -n 1)
+xdotool windowfocus --sync "$window"
+xdotool key --window "$window" alt+f
+sleep 0.3
+xdotool key x
+for _ in $(seq 100); do
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 $pid 2>/dev/null; then
+    echo "the program did not close"; kill $pid; exit 1
+fi
+wait $pid
+INNER
+HOME="$work" XDG_CONFIG_HOME="$work/.config" QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/session.sh" "$exe" "$project"
+test -f "$work/Documents/MyQELTA/VORN.INI"
+echo "smoke test passed"

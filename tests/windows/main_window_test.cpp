@@ -1,0 +1,251 @@
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTest>
+
+#include <filesystem>
+
+#include "core/app_state.h"
+#include "core/project_commands.h"
+#include "core/startup.h"
+#include "support/scripted_dialogs.h"
+#include "test_support.h"
+#include "ui/app_startup.h"
+#include "ui/main_window.h"
+#include "util/ini_file.h"
+
+using namespace vornexa;
+
+namespace {
+
+const char* const kProject =
+    "VORN_201\r\n 0 \r\nMains\r\n##StartDesc##\r\n\r\n##EndDesc##\r\n 0 \r\n 0 \r\n0\r\n30\r\n"
+    "200\r\n120\r\n 0 \r\n0\r\n 1 \r\n 0 \r\n 1000 \r\n 2 \r\n";
+
+// A main window over its own state, settings file and scripted dialogs.
+struct Fixture {
+    Fixture() {
+        PlatformInfo platform;
+        platform.programFolder = dir.file("prog");
+        platform.documents = dir.path().string();
+        InitialiseState(state, platform);
+        state.settings.DisplayHistoryWin = 1;
+        state.messages.log.enabled = true;
+        window.Form_Load();
+        FileNew(state, true, true);
+        window.RefreshCaption();
+    }
+    std::string Project(const std::string& name, const std::string& text = kProject) {
+        test::WriteAll(dir.file(name), text);
+        return dir.file(name);
+    }
+    std::vector<std::string> Shown() const {
+        std::vector<std::string> texts;
+        for (const auto& s : presenter.shown) {
+            texts.push_back(s.text);
+        }
+        return texts;
+    }
+    test::TempFolder dir;
+    test::RecordingPresenter presenter;
+    AppState state{presenter};
+    test::ScriptedDialogs dialogs;
+    QPrinter printer;
+    UiContext context{state, dialogs, printer};
+    MainWindow window{context};
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void captionNamesTheProjectAndMarksChanges() {
+        Fixture f;
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Vornexa: Untitled"));
+        f.state.project.CurrentFile = "/home/user/" + std::string(45, 'p') + ".VRN";
+        f.state.project.IsSaved = false;
+        f.window.RefreshCaption();
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Vornexa: /home/user...") +
+                                             QString(33, 'p') + QStringLiteral(".VRN*"));
+    }
+
+    void openLoadsTheFileAndAddsItToTheRecentList() {
+        Fixture f;
+        const std::string path = f.Project("a.VRN");
+        f.dialogs.files.push_back(path);
+        f.window.mnuFileItem_Click(1);
+        QCOMPARE(f.state.project.ProjTitle, std::string("Mains"));
+        QCOMPARE(f.window.windowTitle(), QString::fromStdString("Vornexa: " + path));
+        QVERIFY(f.window.recentItem(1)->isVisible());
+        QVERIFY(f.window.recentItem(0)->isVisible());
+        QCOMPARE(f.dialogs.fileRequests[0].startFolder, f.dir.path().string() + "/MyQELTA");
+        QCOMPARE(f.dialogs.fileRequests[0].presetName, std::string("Untitled"));
+        const IniFile ini = IniFile::Load(f.state.iniPath);
+        QCOMPARE(ini.Get("FileMenu", "LastFileLong1").value_or(""), path);
+    }
+
+    void cancelledOpenKeepsTheProject() {
+        Fixture f;
+        f.dialogs.files.push_back(f.Project("a.VRN"));
+        f.window.mnuFileItem_Click(1);
+        const QString caption = f.window.windowTitle();
+        f.window.mnuFileItem_Click(1);
+        QCOMPARE(f.state.project.ProjTitle, std::string("Mains"));
+        QCOMPARE(f.window.windowTitle(), caption);
+        QVERIFY(f.state.messages.log.text().find("Cancel was selected.") != std::string::npos);
+        QVERIFY(f.presenter.shown.empty());
+    }
+
+    void openWithUnsavedChangesAsksAboutTheOldFile() {
+        Fixture f;
+        f.state.project.IsSaved = false;
+        f.dialogs.files.push_back(f.Project("b.VRN"));
+        f.presenter.answers = {msg::kNo};
+        f.window.mnuFileItem_Click(1);
+        QCOMPARE(f.Shown(), std::vector<std::string>{"Save changes to: Untitled?"});
+        QCOMPARE(f.presenter.shown[0].style, msg::kYesNo | msg::kQuestion | msg::kDefaultButton2);
+        QCOMPARE(f.state.project.ProjTitle, std::string("Mains"));
+    }
+
+    void openErrorsGiveTheirMessages() {
+        Fixture f;
+        f.dialogs.files.push_back(f.dir.file("missing.VRN"));
+        f.presenter.answers = {msg::kRetry, msg::kCancel};
+        f.window.mnuFileItem_Click(1);
+        QCOMPARE(f.Shown(), (std::vector<std::string>{"Error occurred: File not found (53)",
+                                                      "Error occurred: File not found (53)"}));
+        QVERIFY(f.state.project.IsEmpty);
+        f.presenter.shown.clear();
+        f.dialogs.files.push_back(f.Project("bad.VRN", "hello\r\n"));
+        const QString caption = f.window.windowTitle();
+        f.window.mnuFileItem_Click(1);
+        QCOMPARE(f.Shown(), std::vector<std::string>{"Invalid file format"});
+        QCOMPARE(f.window.windowTitle(), caption);
+    }
+
+    void saveOnANewProjectAsksWhere() {
+        Fixture f;
+        f.state.project.IsSaved = false;
+        f.dialogs.files.push_back(f.dir.file("new.VRN"));
+        f.window.mnuFileItem_Click(2);
+        QCOMPARE(f.dialogs.fileRequests.size(), size_t{1});
+        QVERIFY(f.dialogs.fileRequests[0].mode == FileDialogRequest::Mode::SaveAs);
+        QCOMPARE(f.dialogs.fileRequests[0].extension, std::string("VRN"));
+        QVERIFY(std::filesystem::exists(f.dir.file("new.VRN")));
+        QCOMPARE(f.window.windowTitle(),
+                 QString::fromStdString("Vornexa: " + f.dir.file("new.VRN")));
+        f.window.mnuFileItem_Click(2);
+        QCOMPARE(f.dialogs.fileRequests.size(), size_t{1});  // a named project saves directly
+    }
+
+    void saveIntoAMissingFolderEndsTheCommand() {
+        Fixture f;
+        f.dialogs.files.push_back(f.dir.file("no/such.VRN"));
+        f.window.mnuFileItem_Click(3);
+        QCOMPARE(f.Shown(), std::vector<std::string>{
+                                "Error occurred: Path not found (76). Procedure Terminated"});
+    }
+
+    void newDiscardsChangesWithoutAsking() {
+        Fixture f;
+        f.state.project.ProjTitle = "typed";
+        f.state.project.IsSaved = false;
+        f.window.mnuFileItem_Click(0);
+        QVERIFY(f.presenter.shown.empty());
+        QCOMPARE(f.state.project.ProjTitle, std::string());
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Vornexa: Untitled"));
+    }
+
+    void closingAsksAndCanBeCancelled() {
+        Fixture f;
+        f.window.show();
+        f.state.project.IsSaved = false;
+        f.presenter.answers = {msg::kCancel};
+        QVERIFY(!f.window.close());
+        f.presenter.answers = {msg::kYes};  // then the save-as dialog is cancelled
+        QVERIFY(!f.window.close());
+        QCOMPARE(f.presenter.shown.back().text, std::string("Save changes to: Untitled?"));
+        f.presenter.answers = {msg::kNo};
+        QVERIFY(f.window.close());
+        QVERIFY(std::filesystem::exists(f.state.iniPath));  // [FileMenu] is written on exit
+    }
+
+    void historyWindowCommands() {
+        Fixture f;
+        f.window.show();
+        f.state.messages.LogMessage("hello");
+        QVERIFY(f.window.history()->toPlainText().contains(QStringLiteral(". hello")));
+        f.window.mnuUtilItem_Click(7);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString::fromStdString(f.state.messages.log.text()));
+        f.window.mnuUtilItem_Click(6);
+        QCOMPARE(f.window.utilItem(6)->text(), QStringLiteral("Restore History &Window"));
+        QVERIFY(!f.window.utilItem(7)->isEnabled());
+        f.window.mnuUtilItem_Click(6);
+        QCOMPARE(f.window.utilItem(6)->text(), QStringLiteral("Close History &Window"));
+        QVERIFY(f.window.utilItem(7)->isEnabled());
+        f.window.mnuUtilItem_Click(5);
+        QCOMPARE(f.window.history()->toPlainText(), QString());
+    }
+
+    void historyOffHidesItsCommands() {
+        Fixture f;
+        f.state.settings.DisplayHistoryWin = 0;
+        f.window.Form_Load();
+        f.window.show();
+        QVERIFY(!f.window.history()->isVisible());
+        for (int i = 5; i <= 7; ++i) {
+            QVERIFY(!f.window.utilItem(i)->isEnabled());
+        }
+    }
+
+    void recentEntryOpensItsFile() {
+        Fixture f;
+        const std::string a = f.Project("a.VRN");
+        f.dialogs.files = {a, f.Project("b.VRN")};
+        f.window.mnuFileItem_Click(1);
+        f.window.mnuFileItem_Click(1);
+        QCOMPARE(f.state.settings.recent[2].LastFileLong, a);
+        f.window.mnuFileArray_Click(2);
+        QCOMPARE(f.state.project.CurrentFile, a);
+        QCOMPARE(f.state.settings.recent[1].LastFileLong, a);
+    }
+
+    void printingAsksAboutAnEmptyProjectAndHonoursCancel() {
+        Fixture f;
+        f.dialogs.pdfPath = f.dir.file("out.pdf");
+        f.presenter.answers = {msg::kNo};
+        f.window.mnuFileItem_Click(6);
+        QCOMPARE(f.Shown(), std::vector<std::string>{"Current file is empty. Continue?"});
+        QCOMPARE(f.dialogs.printerDialogs, 0);
+        f.presenter.answers = {msg::kYes};
+        f.dialogs.printerAnswers = {false};
+        f.window.mnuFileItem_Click(6);
+        QVERIFY(!std::filesystem::exists(f.dialogs.pdfPath));
+        f.presenter.answers = {msg::kYes};
+        f.window.mnuFileItem_Click(6);
+        QVERIFY(std::filesystem::file_size(f.dialogs.pdfPath) > 0);
+    }
+
+    void commandLineProjectLosesItsQuotes() {
+        QCOMPARE(CommandLineProject({"\"/data/my", "mine.VRN\""}),
+                 std::string("/data/my mine.VRN"));
+        QCOMPARE(CommandLineProject({}), std::string());
+    }
+
+    void startupOpensTheCommandLineProject() {
+        Fixture f;
+        const std::string path = f.Project("with blanks.VRN");
+        OpenStartupProjects(f.window, CommandLineProject({"\"" + path + "\""}));
+        QCOMPARE(f.state.project.CurrentFile, path);
+        QCOMPARE(f.state.project.ProjTitle, std::string("Mains"));
+        QVERIFY(f.window.isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPrinter>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/context.h"
+
+namespace vornexa::test {
+
+// Answers file and printer dialogs from a script and records what was asked.
+class ScriptedDialogs : public DialogService {
+  public:
+    std::optional<std::string> ChooseFile(QWidget* parent,
+                                          const FileDialogRequest& request) override;
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer, bool setupOnly) override;
+
+    // Next answers of the file dialog; nullopt cancels. Empty script: cancel.
+    std::deque<std::optional<std::string>> files;
+    std::vector<FileDialogRequest> fileRequests;
+    // Next answers of the printer dialog; empty script: OK.
+    std::deque<bool> printerAnswers;
+    int printerDialogs = 0;
+    int setupDialogs = 0;
+    // When not empty, an accepted printer dialog sends the output to this PDF file.
+    std::string pdfPath;
+};
+
+}  // namespace vornexa::test
