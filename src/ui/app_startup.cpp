@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QPrinter>
 #include <QTimer>
 
 #include <chrono>
@@ -57,7 +56,7 @@ int RunApplication(int& argc, char** argv, const PlatformInfo& platform) {
         ReadSettingsFile(state);
     }
     QtDialogService dialogs;
-    QPrinter printer;
+    PrinterSource printer;
     UiContext context{state, dialogs, printer};
     MainWindow window(context);
     presenter.SetParent(&window);

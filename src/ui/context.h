@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -21,7 +22,7 @@ struct FileDialogRequest {
 
 // File and printer dialogs: the real ones in the program, scripted ones in tests.
 class DialogService {
-public:
+  public:
     virtual ~DialogService() = default;
     // The chosen full path, the default extension added when none was typed;
     // nullopt when the user cancelled.
@@ -31,11 +32,24 @@ public:
     virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer, bool setupOnly) = 0;
 };
 
+// The printer is made on first use: loading the print system is slow at start-up.
+class PrinterSource {
+  public:
+    PrinterSource();
+    ~PrinterSource();
+    PrinterSource(const PrinterSource&) = delete;
+    PrinterSource& operator=(const PrinterSource&) = delete;
+    QPrinter& get();
+
+  private:
+    std::unique_ptr<QPrinter> printer_;
+};
+
 // What every window gets: the application state and the services around it.
 struct UiContext {
     AppState& state;
     DialogService& dialogs;
-    QPrinter& printer;
+    PrinterSource& printer;
 };
 
 }  // namespace vornexa

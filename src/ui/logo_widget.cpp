@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 #include <cmath>
 
 #include "util/messages.h"
@@ -23,7 +25,7 @@ void LogoWidget::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics metrics(font());
     const int titleHeight = metrics.height() * 3;
-    const int side = std::min(width(), height() - titleHeight) - 8;
+    const int side = std::min({width(), height() - titleHeight, 300}) - 8;
     if (side < 40) {
         return;
     }

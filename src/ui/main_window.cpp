@@ -23,6 +23,7 @@
 #include "ui/logo_widget.h"
 #include "ui/preview_window.h"
 #include "ui/printing.h"
+#include "ui/window_support.h"
 #include "util/text.h"
 
 namespace vornexa {
@@ -247,27 +248,7 @@ void MainWindow::ShowHistoryText() {
 }
 
 bool MainWindow::Step(const std::function<void()>& step) {
-    for (;;) {
-        try {
-            step();
-            return true;
-        } catch (const AppError& error) {
-            while (QApplication::overrideCursor() != nullptr) {
-                QApplication::restoreOverrideCursor();
-            }
-            switch (state_.messages.HandleError(error, true)) {
-                case ErrorAction::Retry:
-                    continue;
-                case ErrorAction::Continue:
-                    return true;
-                case ErrorAction::Cancelled:
-                    commandCancelled_ = true;
-                    return true;
-                default:
-                    return false;
-            }
-        }
-    }
+    return RunStep(state_.messages, commandCancelled_, step);
 }
 
 bool MainWindow::ShowFileDialog(bool saveAs, std::string& startLocation) {
@@ -287,8 +268,7 @@ bool MainWindow::ShowFileDialog(bool saveAs, std::string& startLocation) {
     request.exeName = state_.exeName;
     const std::optional<std::string> chosen = context_.dialogs.ChooseFile(this, request);
     if (!chosen) {
-        Step(
-            [] { throw AppError(err::kDialogCancelled, ErrorDescription(err::kDialogCancelled)); });
+        ReportCancelledDialog(state_.messages, commandCancelled_);
         return false;
     }
     state_.project.CurrentFile = *chosen;
@@ -356,17 +336,15 @@ void MainWindow::PrintProjectData(bool withDialog) {
         if (!AskPrintEmptyProject()) {
             return;
         }
-        if (!context_.dialogs.ChoosePrinter(this, context_.printer, false)) {
-            Step([] {
-                throw AppError(err::kDialogCancelled, ErrorDescription(err::kDialogCancelled));
-            });
+        if (!context_.dialogs.ChoosePrinter(this, context_.printer.get(), false)) {
+            ReportCancelledDialog(state_.messages, commandCancelled_);
             return;
         }
     }
     Step([this] {
         LoadOutBuf0(state_);
         BusyCursor busy;
-        PrintDocument(context_.printer, state_.exeName, state_.outBuf[0],
+        PrintDocument(context_.printer.get(), state_.exeName, state_.outBuf[0],
                       QDateTime::currentDateTime());
     });
 }
@@ -403,10 +381,8 @@ void MainWindow::mnuFileItem_Click(int index) {
             RefreshCaption();
             break;
         case 5:
-            if (!context_.dialogs.ChoosePrinter(this, context_.printer, true)) {
-                Step([] {
-                    throw AppError(err::kDialogCancelled, ErrorDescription(err::kDialogCancelled));
-                });
+            if (!context_.dialogs.ChoosePrinter(this, context_.printer.get(), true)) {
+                ReportCancelledDialog(state_.messages, commandCancelled_);
             }
             break;
         case 6:

@@ -123,4 +123,14 @@ bool QtDialogService::ChoosePrinter(QWidget* parent, QPrinter& printer, bool set
     return dialog.exec() == QDialog::Accepted;
 }
 
+PrinterSource::PrinterSource() = default;
+PrinterSource::~PrinterSource() = default;
+
+QPrinter& PrinterSource::get() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>();
+    }
+    return *printer_;
+}
+
 }  // namespace vornexa

@@ -25,7 +25,7 @@ struct Harness {
     test::RecordingPresenter presenter;
     AppState state{presenter};
     test::ScriptedDialogs dialogs;
-    QPrinter printer;
+    PrinterSource printer;
     UiContext ctx{state, dialogs, printer};
 };
 

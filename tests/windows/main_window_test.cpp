@@ -52,7 +52,7 @@ struct Fixture {
     test::RecordingPresenter presenter;
     AppState state{presenter};
     test::ScriptedDialogs dialogs;
-    QPrinter printer;
+    PrinterSource printer;
     UiContext context{state, dialogs, printer};
     MainWindow window{context};
 };

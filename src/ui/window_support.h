@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QPlainTextEdit;
+class QWidget;
+
+namespace vornexa {
+
+class Messenger;
+
+// Runs one step of a command under the shared error handling: a retry runs it
+// again, a skip goes on, a cancelled dialog sets `cancelled` and goes on.
+// False when the command must end.
+bool RunStep(Messenger& messages, bool& cancelled, const std::function<void()>& step);
+
+// A dialog the user cancelled, reported as an error of the cancel kind.
+void ReportCancelledDialog(Messenger& messages, bool& cancelled);
+
+// The Help buttons' hint about context help.
+void ShowHelpHint(Messenger& messages);
+
+// Places the window in the middle of its screen.
+void CentreOnScreen(QWidget& window);
+
+// The read-only text field of the output windows, in a fixed-pitch font.
+QPlainTextEdit* CreateOutputField(QWidget* parent);
+// Output text with its CR LF line ends as the field's line breaks.
+QString OutputToField(const std::string& text);
+
+// Replaces the clipboard's content with the text, byte for byte.
+void CopyToClipboard(const std::string& text);
+
+}  // namespace vornexa
