@@ -16,6 +16,27 @@
 
 namespace vornexa {
 
+namespace {
+
+// The candidates of the default display font that are installed; the whole list
+// only when none is, since listing every family is slow at start-up.
+std::vector<std::string> InstalledDisplayFonts() {
+    std::vector<std::string> fonts;
+    for (const char* name : {"Arial", "Courier New", "System", "Terminal"}) {
+        if (QFontDatabase::hasFamily(QString::fromLatin1(name))) {
+            fonts.emplace_back(name);
+        }
+    }
+    if (fonts.empty()) {
+        for (const QString& family : QFontDatabase::families()) {
+            fonts.push_back(family.toStdString());
+        }
+    }
+    return fonts;
+}
+
+}  // namespace
+
 std::string CommandLineProject(const std::vector<std::string>& args) {
     std::string line;
     for (const std::string& arg : args) {
@@ -48,9 +69,7 @@ int RunApplication(int& argc, char** argv, const PlatformInfo& platform) {
     QtMessagePresenter presenter;
     AppState state(presenter);
     PlatformInfo withFonts = platform;
-    for (const QString& family : QFontDatabase::families()) {
-        withFonts.installedFonts.push_back(family.toStdString());
-    }
+    withFonts.installedFonts = InstalledDisplayFonts();
     InitialiseState(state, withFonts);
     if (EnsureSettingsFile(state)) {
         ReadSettingsFile(state);
