@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QTimer>
 
 #include <chrono>
@@ -23,7 +24,10 @@ namespace {
 std::vector<std::string> InstalledDisplayFonts() {
     std::vector<std::string> fonts;
     for (const char* name : {"Arial", "Courier New", "System", "Terminal"}) {
-        if (QFontDatabase::hasFamily(QString::fromLatin1(name))) {
+        const QString family = QString::fromLatin1(name);
+        // Metric-compatible stand-ins (Liberation) count as the font itself.
+        const QString resolved = QFontInfo(QFont(family)).family();
+        if (QFontDatabase::hasFamily(family) || resolved.startsWith(QStringLiteral("Liberation"))) {
             fonts.emplace_back(name);
         }
     }
