@@ -14,6 +14,7 @@
 #include "test_support.h"
 #include "ui/app_startup.h"
 #include "ui/main_window.h"
+#include "ui/qt_services.h"
 #include "util/ini_file.h"
 
 using namespace vornexa;
@@ -229,6 +230,17 @@ class MainWindowTest : public QObject {
         f.presenter.answers = {msg::kYes};
         f.window.mnuFileItem_Click(6);
         QVERIFY(std::filesystem::file_size(f.dialogs.pdfPath) > 0);
+    }
+
+    void fileDialogsOfferProjectFilesInEitherCase() {
+        FileDialogRequest request;
+        request.extension = "VRN";
+        request.exeName = "VORNEXA";
+        QCOMPARE(ProjectFileFilter(request),
+                 QStringLiteral("All Files (*.*);;VORNEXA Files (*.VRN *.vrn)"));
+        QCOMPARE(WithDefaultExtension("/data/plan", "VRN"), std::string("/data/plan.VRN"));
+        QCOMPARE(WithDefaultExtension("/data/plan.vrn", "VRN"), std::string("/data/plan.vrn"));
+        QCOMPARE(WithDefaultExtension("/data.d/plan", "VRN"), std::string("/data.d/plan.VRN"));
     }
 
     void commandLineProjectLosesItsQuotes() {
