@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/options.h"
+
+// A diagram as a list of drawing commands in canvas pixels (origin top left,
+// y downwards), painted in order by one renderer onto any device.
+namespace vornexa {
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kWhite{255, 255, 255};
+inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kBrown{102, 51, 0};
+inline constexpr Rgb kPurple{178, 0, 238};
+
+// Rectangles and ellipse boxes include their left and top edges, not their right and bottom.
+struct Shape {
+    enum class Kind { Polygon, Ellipse, Rectangle, EllipseAndPolygon };
+    Kind kind = Kind::Polygon;
+    Point topLeft, bottomRight;  // Ellipse, Rectangle, EllipseAndPolygon: the ellipse box
+    std::vector<Point> points;   // Polygon, EllipseAndPolygon: the polygon
+};
+
+struct Brush {
+    Rgb colour = kWhite;
+    bool crossHatch = false;  // diagonal cross-hatch in the colour over white
+};
+
+struct FillShape {
+    Shape shape;
+    Brush brush;
+};
+struct FrameShape {
+    Shape shape;
+    Rgb colour = kBlack;  // one pixel wide
+};
+struct DrawLine {
+    Point from, to;
+    Rgb colour = kBlack;
+    int width = 1;  // solid, round caps
+};
+struct PlaceText {
+    Point topLeft;
+    std::string text;
+};
+
+using DrawCommand = std::variant<FillShape, FrameShape, DrawLine, PlaceText>;
+
+struct DisplayList {
+    static constexpr int kWidth = 457;
+    static constexpr int kHeight = 465;
+    // Text is Arial, bold, 9.6 pt, black, on a white canvas.
+    static constexpr double kFontPoints = 9.6;
+    std::vector<DrawCommand> commands;
+};
+
+}  // namespace vornexa
