@@ -127,10 +127,17 @@ int Convert(const std::string& quantityName, const std::string& value, const std
 
 }  // namespace
 
+bool OpenProjectHeadless(AppState& state, const PlatformInfo& platform, const std::string& path) {
+    PrepareState(state, platform);
+    return OpenProject(state, path) && AzimuthsInRange(state);
+}
+
 std::string UsageText() {
     return "Usage:\n"
            "  vornexa --report FILE        print the calculation report of a project\n"
            "  vornexa --stress FILE        print the estimated horizontal stress\n"
+           "  vornexa --diagram FILE OUT   write the stress design diagram to OUT\n"
+           "                               (.png of 457 x 465 pixels, .svg or .pdf)\n"
            "  vornexa --convert QUANTITY VALUE UNIT\n"
            "                               print VALUE in every unit of QUANTITY\n"
            "  vornexa --help               print this text\n"

@@ -17,4 +17,9 @@ std::optional<int> RunHeadless(const std::vector<std::string>& args, const Platf
 
 std::string UsageText();
 
+struct AppState;
+// Prepares the state as the headless commands do and opens a project whose five
+// azimuths lie in 0..360; messages go to `err`. False when it cannot be used.
+bool OpenProjectHeadless(AppState& state, const PlatformInfo& platform, const std::string& path);
+
 }  // namespace vornexa

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -138,6 +139,18 @@ TEST_F(HeadlessTest, UsageVersionAndUnknownCommands) {
     EXPECT_EQ(Run({"--frobnicate"}), 2);
     EXPECT_FALSE(RunHeadless({"project.VRN"}, platform, out, err).has_value());
     EXPECT_FALSE(RunHeadless({}, platform, out, err).has_value());
+}
+
+TEST_F(HeadlessTest, DiagramExportWritesTheImage) {
+    const std::string project = Write("p.VRN", kDevelopment);
+    const std::string png = (root / "d.png").string();
+    const std::string command =
+        std::string(VORNEXA_EXE) + " --diagram '" + project + "' '" + png + "' 2>/dev/null";
+    EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 0);
+    EXPECT_TRUE(fs::exists(png));
+    const std::string bad = std::string(VORNEXA_EXE) + " --diagram '" + project + "' '" +
+                            (root / "d.bmp").string() + "' 2>/dev/null";
+    EXPECT_EQ(WEXITSTATUS(std::system(bad.c_str())), 1);
 }
 
 // The executable itself: exit status and standard output of a real process.

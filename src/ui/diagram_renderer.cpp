@@ -1,0 +1,101 @@
+#include "ui/diagram_renderer.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace vornexa {
+namespace {
+
+QColor ToColor(const Rgb& c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+QRect BoxOf(const Shape& shape) {
+    return QRect(
+        QPoint(shape.topLeft.x, shape.topLeft.y),
+        QSize(shape.bottomRight.x - shape.topLeft.x, shape.bottomRight.y - shape.topLeft.y));
+}
+
+QPainterPath PolygonPath(const std::vector<Point>& points) {
+    QPolygon polygon;
+    for (const Point& p : points) {
+        polygon << QPoint(p.x, p.y);
+    }
+    QPainterPath path;
+    path.addPolygon(polygon);
+    path.closeSubpath();
+    path.setFillRule(Qt::OddEvenFill);
+    return path;
+}
+
+QPainterPath PathOf(const Shape& shape) {
+    QPainterPath path;
+    switch (shape.kind) {
+        case Shape::Kind::Polygon:
+            return PolygonPath(shape.points);
+        case Shape::Kind::Rectangle:
+            path.addRect(BoxOf(shape));
+            return path;
+        case Shape::Kind::Ellipse:
+            path.addEllipse(BoxOf(shape));
+            return path;
+        case Shape::Kind::EllipseAndPolygon:
+            path.addEllipse(BoxOf(shape));
+            return path.intersected(PolygonPath(shape.points));
+    }
+    return path;
+}
+
+struct Painter {
+    QPainter& p;
+    void operator()(const FillShape& c) const {
+        const QPainterPath path = PathOf(c.shape);
+        if (c.brush.crossHatch) {
+            p.fillPath(path, Qt::white);
+            p.fillPath(path, QBrush(ToColor(c.brush.colour), Qt::DiagCrossPattern));
+        } else {
+            p.fillPath(path, ToColor(c.brush.colour));
+        }
+    }
+    void operator()(const FrameShape& c) const {
+        p.strokePath(PathOf(c.shape), QPen(ToColor(c.colour), 1));
+    }
+    void operator()(const DrawLine& c) const {
+        p.setPen(QPen(ToColor(c.colour), c.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(QPoint(c.from.x, c.from.y), QPoint(c.to.x, c.to.y));
+    }
+    void operator()(const PlaceText& c) const {
+        p.setPen(Qt::black);
+        p.drawText(QRect(c.topLeft.x, c.topLeft.y, DisplayList::kWidth, 40),
+                   Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(c.text));
+    }
+};
+
+}  // namespace
+
+void PaintDisplayList(QPainter& painter, const DisplayList& list) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(DisplayList::kFontPoints);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.fillRect(QRect(0, 0, DisplayList::kWidth, DisplayList::kHeight), Qt::white);
+    const Painter paint{painter};
+    for (const DrawCommand& command : list.commands) {
+        std::visit(paint, command);
+    }
+    painter.restore();
+}
+
+QImage RenderDisplayList(const DisplayList& list, qreal devicePixelRatio) {
+    QImage image(QSize(DisplayList::kWidth, DisplayList::kHeight) * devicePixelRatio,
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintDisplayList(painter, list);
+    return image;
+}
+
+}  // namespace vornexa

@@ -1,0 +1,112 @@
+#include <QImage>
+#include <QTest>
+
+#include <cmath>
+#include <filesystem>
+
+#include "diagrams/diagrams.h"
+#include "test_support.h"
+#include "ui/diagram_export.h"
+#include "ui/diagram_renderer.h"
+
+using namespace vornexa;
+
+namespace {
+
+// The colour at azimuth `azimuth`, `r` pixels from the development centre.
+QColor AtAzimuth(const QImage& image, double azimuth, double r) {
+    const double a = azimuth * 0.017453292519943278;
+    return image.pixelColor(static_cast<int>(std::lround(225 + r * std::sin(a))),
+                            static_cast<int>(std::lround(190 - r * std::cos(a))));
+}
+
+// A cross-hatch shows its colour somewhere in a small window around the point.
+bool ShowsColour(const QImage& image, QPoint centre, QColor colour) {
+    for (int dx = -4; dx <= 4; ++dx) {
+        for (int dy = -4; dy <= 4; ++dy) {
+            if (image.pixelColor(centre + QPoint(dx, dy)) == colour) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+QPoint Polar(double azimuth, double r) {
+    const double a = azimuth * 0.017453292519943278;
+    return {static_cast<int>(std::lround(225 + r * std::sin(a))),
+            static_cast<int>(std::lround(190 - r * std::cos(a)))};
+}
+
+QImage Development(float sigmaH) {
+    Parms view;
+    view.AzimSigmaH = sigmaH;
+    view.AzimEntries = sigmaH + 15;
+    view.AzimLeftCross = sigmaH + 105;
+    view.AzimRightCross = sigmaH + 285;
+    return RenderDisplayList(Dev_Paint(view));
+}
+
+}  // namespace
+
+class DiagramRendererTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void zonesShowTheirColours() {
+        for (float sigmaH : {0.0f, 45.0f}) {
+            const QImage image = Development(sigmaH);
+            QCOMPARE(image.size(), QSize(457, 465));
+            for (double offset : {0.0, 180.0}) {
+                QVERIFY(ShowsColour(image, Polar(sigmaH + offset + 20, 120), Qt::blue));
+                QVERIFY(!ShowsColour(image, Polar(sigmaH + offset + 20, 120), Qt::red));
+                QVERIFY(ShowsColour(image, Polar(sigmaH + offset + 90 + 20, 120), Qt::red));
+                QCOMPARE(AtAzimuth(image, sigmaH + offset + 45, 120), QColor(Qt::white));
+            }
+            QCOMPARE(image.pixelColor(5, 5), QColor(Qt::white));
+        }
+    }
+
+    void linesAndLegendBars() {
+        const QImage image = Development(0);
+        QCOMPARE(AtAzimuth(image, 15, 100), QColor(Qt::blue));
+        QCOMPARE(AtAzimuth(image, 105, 100), QColor(102, 51, 0));
+        QCOMPARE(AtAzimuth(image, 285, 100), QColor(178, 0, 238));
+        QCOMPARE(AtAzimuth(image, 0, 100), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(300, 405), QColor(102, 51, 0));
+        QCOMPARE(image.pixelColor(300, 435), QColor(178, 0, 238));
+    }
+
+    void longwallPanelsForBothSequences() {
+        for (int16_t type : {int16_t{0}, int16_t{1}}) {
+            Parms view;
+            view.PlanType = 1;
+            view.LongType = type;
+            view.AzimSigmaH = 200;
+            const QImage image = RenderDisplayList(Long_Paint(view));
+            const int side = type == 1 ? 1 : -1;
+            QCOMPARE(image.pixelColor(225 + side * 40, 215), QColor(Qt::blue));
+            QCOMPARE(image.pixelColor(225 + side * 40, 120), QColor(Qt::red));
+            QCOMPARE(image.pixelColor(225 + side * 120, 150), QColor(Qt::red));
+            QCOMPARE(image.pixelColor(225 - side * 60, 150), QColor(Qt::white));
+            QCOMPARE(image.pixelColor(225, 300), QColor(102, 51, 0));
+        }
+    }
+
+    void exportsByFileType() {
+        test::TempFolder dir;
+        Parms view;
+        const DisplayList list = DiagramOf(view);
+        QVERIFY(ExportDiagram(list, dir.file("d.png")));
+        QCOMPARE(QImage(QString::fromStdString(dir.file("d.png"))).size(), QSize(457, 465));
+        QVERIFY(ExportDiagram(list, dir.file("d.SVG")));
+        QVERIFY(test::ReadAll(dir.file("d.SVG")).find("<svg") != std::string::npos);
+        QVERIFY(ExportDiagram(list, dir.file("d.pdf")));
+        QVERIFY(test::ReadAll(dir.file("d.pdf")).rfind("%PDF", 0) == 0);
+        QVERIFY(!ExportDiagram(list, dir.file("d.txt")));
+        QVERIFY(!ExportDiagram(list, dir.file("missing/d.png")));
+    }
+};
+
+QTEST_MAIN(DiagramRendererTest)
+#include "diagram_renderer_test.moc"
