@@ -1,3 +1,5 @@
+#include <dlfcn.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -5,19 +7,40 @@
 #include "cli/headless.h"
 #include "core/startup.h"
 #include "platform/documents_folder.h"
-#include "ui/app_startup.h"
-#include "ui/diagram_export.h"
+
+namespace {
+
+using ModuleMain = int (*)(int, char**, const vornexa::PlatformInfo*);
+
+// The windows and the drawing commands live in modules beside the executable.
+int RunModule(const char* name, const char* entryName, int argc, char** argv,
+              const vornexa::PlatformInfo& platform) {
+    const std::string module = platform.programFolder + "/" + name;
+    void* handle = ::dlopen(module.c_str(), RTLD_LAZY | RTLD_LOCAL);
+    if (handle == nullptr) {
+        std::cerr << "Cannot load " << module << ": " << ::dlerror() << '\n';
+        return 1;
+    }
+    auto entry = reinterpret_cast<ModuleMain>(::dlsym(handle, entryName));
+    if (entry == nullptr) {
+        std::cerr << "Cannot start the windows: " << ::dlerror() << '\n';
+        return 1;
+    }
+    return entry(argc, argv, &platform);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const vornexa::PlatformInfo platform = vornexa::DesktopPlatformInfo(argv[0]);
-    if (const std::optional<int> status = vornexa::RunDiagramCommand(args, platform, std::cerr)) {
-        return *status;
+    if (!args.empty() && args[0] == "--diagram") {
+        return RunModule("libvornexa_export.so", "vornexa_export_main", argc, argv, platform);
     }
-    // Headless commands answer before any window system is touched.
+    // Headless commands answer before any window system is loaded.
     if (const std::optional<int> status =
             vornexa::RunHeadless(args, platform, std::cout, std::cerr)) {
         return *status;
     }
-    return vornexa::RunApplication(argc, argv, platform);
+    return RunModule("libvornexa_gui.so", "vornexa_gui_main", argc, argv, platform);
 }
