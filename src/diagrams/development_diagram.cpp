@@ -2,12 +2,12 @@
 #include <cmath>
 
 #include "diagrams/diagrams.h"
+#include "diagrams/geometry.h"
 #include "util/numbers.h"
 
 namespace vornexa {
 namespace {
 
-constexpr double kRadiansPerDegree = 0.017453292519943278;
 constexpr Point kCentre{225, 190};
 constexpr int kZoneRadius = 150;
 constexpr int kConstructionRadius = 225;
@@ -15,14 +15,10 @@ constexpr int kLineLength = 154;
 constexpr int kLegendTop = 370;
 constexpr int kLegendStep = 30;
 
-int Round(double v) {
-    return static_cast<int>(RoundHalfEven(v));
-}
-
 // The point at screen angle phi (azimuth - 90) and distance r from the centre.
 Point AtScreenAngle(double phi, double r) {
-    return {Round(kCentre.x + r * std::cos(phi * kRadiansPerDegree)),
-            Round(kCentre.y + r * std::sin(phi * kRadiansPerDegree))};
+    return {RoundPixel(kCentre.x + r * std::cos(phi * kRadiansPerDegree)),
+            RoundPixel(kCentre.y + r * std::sin(phi * kRadiansPerDegree))};
 }
 
 Shape ZoneCircle() {
@@ -67,8 +63,8 @@ void AddArrowhead(DisplayList& list, float sigmaH) {
     const double s = static_cast<float>(std::sin(sigmaH * kRadiansPerDegree));
     const double c = static_cast<float>(std::cos(sigmaH * kRadiansPerDegree));
     const auto at = [&](double along, double side) {
-        return Point{kCentre.x + Round(along * s + side * c),
-                     kCentre.y + Round(-along * c + side * s)};
+        return Point{kCentre.x + RoundPixel(along * s + side * c),
+                     kCentre.y + RoundPixel(-along * c + side * s)};
     };
     const Point tip = at(kLineLength, 0);
     list.commands.push_back(DrawLine{tip, at(142, -12), kBlack, 5});

@@ -2,22 +2,18 @@
 
 #include "analysis/orientation.h"
 #include "diagrams/diagrams.h"
+#include "diagrams/geometry.h"
 #include "util/numbers.h"
 
 namespace vornexa {
 namespace {
 
-constexpr double kRadiansPerDegree = 0.017453292519943278;
 constexpr Point kCorner{225, 225};
 constexpr int kHalfLine = 165;
 constexpr int kWingBack = 152;
 constexpr int kWingSide = 12;
 constexpr int kLegendTop = 405;
 constexpr int kLegendStep = 30;
-
-int Round(double v) {
-    return static_cast<int>(RoundHalfEven(v));
-}
 
 // Places panel coordinates (p, q) turned by `angle` about `origin`; the mining
 // sequence picks the side the panel lies on.
@@ -91,8 +87,8 @@ Point RotatePoint(int x, int y, float angle, int16_t longType) {
     const double theta = (longType != 0 ? angle : -angle) * kRadiansPerDegree;
     const double cs = static_cast<float>(std::cos(theta));
     const double sn = static_cast<float>(std::sin(theta));
-    const int X = Round(cs * x + sn * y);
-    const int Y = Round(-sn * x + cs * y);
+    const int X = RoundPixel(cs * x + sn * y);
+    const int Y = RoundPixel(-sn * x + cs * y);
     return {X, longType == 0 ? -Y : Y};
 }
 
