@@ -11,7 +11,7 @@
 
 #include "core/app_state.h"
 #include "core/project_file.h"
-#include "support/scripted_dialogs.h"
+#include "support/window_harness.h"
 #include "test_support.h"
 #include "ui/description_editor.h"
 #include "util/text.h"
@@ -19,24 +19,10 @@
 namespace vornexa {
 namespace {
 
-struct Harness {
-    Harness() { state.messages.log.enabled = true; }
+using test::Child;
+using test::Click;
 
-    test::RecordingPresenter presenter;
-    AppState state{presenter};
-    test::ScriptedDialogs dialogs;
-    PrinterSource printer;
-    UiContext ctx{state, dialogs, printer};
-};
-
-template <class W>
-W& Child(QWidget& parent, const char* name) {
-    W* widget = parent.findChild<W*>(QString::fromLatin1(name));
-    if (widget == nullptr) {
-        qFatal("missing control %s", name);
-    }
-    return *widget;
-}
+using Harness = test::WindowHarness;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);

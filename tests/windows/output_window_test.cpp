@@ -10,7 +10,7 @@
 #include <string>
 
 #include "core/app_state.h"
-#include "support/scripted_dialogs.h"
+#include "support/window_harness.h"
 #include "test_support.h"
 #include "ui/output_window.h"
 #include "util/text.h"
@@ -18,32 +18,15 @@
 namespace vornexa {
 namespace {
 
-struct Harness {
+using test::Child;
+using test::Click;
+
+struct Harness : test::WindowHarness {
     Harness() {
-        state.messages.log.enabled = true;
         state.outBuf = {"Project data\r\nDepth: 300\r\n", "Results\r\nAngle: 45\r\n",
                         "Second page\r\n", "Third page\r\n", "Fourth page\r\n"};
     }
-
-    test::RecordingPresenter presenter;
-    AppState state{presenter};
-    test::ScriptedDialogs dialogs;
-    PrinterSource printer;
-    UiContext ctx{state, dialogs, printer};
 };
-
-template <class W>
-W& Child(QWidget& parent, const char* name) {
-    W* widget = parent.findChild<W*>(QString::fromLatin1(name));
-    if (widget == nullptr) {
-        qFatal("missing control %s", name);
-    }
-    return *widget;
-}
-
-void Click(QWidget& window, const char* button) {
-    QTest::mouseClick(&Child<QPushButton>(window, button), Qt::LeftButton);
-}
 
 QString Shown(QWidget& window) {
     return Child<QPlainTextEdit>(window, "RichTextBox1").toPlainText();

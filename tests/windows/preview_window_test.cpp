@@ -12,13 +12,16 @@
 #include <string>
 
 #include "core/app_state.h"
-#include "support/scripted_dialogs.h"
+#include "support/window_harness.h"
 #include "test_support.h"
 #include "ui/preview_window.h"
 #include "util/text.h"
 
 namespace vornexa {
 namespace {
+
+using test::Child;
+using test::Click;
 
 std::string ProjectData(int lines) {
     std::string text;
@@ -28,36 +31,17 @@ std::string ProjectData(int lines) {
     return text;
 }
 
-struct Harness {
+struct Harness : test::WindowHarness {
     explicit Harness(int lines = 3) {
-        state.messages.log.enabled = true;
         state.outBuf[0] = ProjectData(lines);
         state.outBuf[1] = "Results\r\n";
         printer.get().setOutputFormat(QPrinter::PdfFormat);
         printer.get().setOutputFileName(QString::fromStdString(pdf));
     }
 
-    test::RecordingPresenter presenter;
-    AppState state{presenter};
-    test::ScriptedDialogs dialogs;
     test::TempFolder folder;
     std::string pdf = folder.file("preview.pdf");
-    PrinterSource printer;
-    UiContext ctx{state, dialogs, printer};
 };
-
-template <class W>
-W& Child(QWidget& parent, const char* name) {
-    W* widget = parent.findChild<W*>(QString::fromLatin1(name));
-    if (widget == nullptr) {
-        qFatal("missing control %s", name);
-    }
-    return *widget;
-}
-
-void Click(QWidget& window, const char* button) {
-    QTest::mouseClick(&Child<QPushButton>(window, button), Qt::LeftButton);
-}
 
 QStringList LogLines(const AppState& state) {
     QStringList lines;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+
+#include "core/app_state.h"
+#include "support/scripted_dialogs.h"
+#include "test_support.h"
+#include "ui/context.h"
+
+namespace vornexa::test {
+
+// What a window under test is built over: its state with the history log on, a
+// recording message presenter, scripted dialogs and a printer.
+struct WindowHarness {
+    WindowHarness() { state.messages.log.enabled = true; }
+
+    RecordingPresenter presenter;
+    AppState state{presenter};
+    ScriptedDialogs dialogs;
+    PrinterSource printer;
+    UiContext ctx{state, dialogs, printer};
+};
+
+// The control of that name; the test ends when the window has none.
+template <class W>
+W& Child(QWidget& parent, const char* name) {
+    W* widget = parent.findChild<W*>(QString::fromLatin1(name));
+    if (widget == nullptr) {
+        qFatal("missing control %s", name);
+    }
+    return *widget;
+}
+
+inline void Click(QWidget& window, const char* button) {
+    QTest::mouseClick(&Child<QPushButton>(window, button), Qt::LeftButton);
+}
+
+}  // namespace vornexa::test
