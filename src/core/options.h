@@ -51,6 +51,7 @@ inline constexpr std::array<std::string_view, 3> kCurveLabels = {
     "Stress Concentration  ", "Stress Relief  ", "Current Stress Level  "};
 struct Rgb {
     int r, g, b;
+    bool operator==(const Rgb&) const = default;
 };
 inline constexpr std::array<Rgb, 6> kCurveColours = {
     {{205, 92, 92}, {0, 0, 255}, {0, 0, 0}, {0, 100, 0}, {4, 0, 0}, {5, 0, 0}}};

@@ -68,11 +68,12 @@ class LineReader {
         return *value;
     }
 
-    int16_t Index(std::string_view what, int16_t highest) {
+    int16_t Index(std::string_view what, int16_t highest, int16_t lowest = 0) {
         const double value = Number(what);
         const std::optional<int16_t> index = ToInt16(value);
-        if (!index || *index < 0 || *index > highest) {
-            Fail(what, field_, "is outside 0 to " + std::to_string(highest));
+        if (!index || *index < lowest || *index > highest) {
+            Fail(what, field_,
+                 "is outside " + std::to_string(lowest) + " to " + std::to_string(highest));
         }
         return *index;
     }
@@ -124,7 +125,8 @@ std::string ReadProjDesc(LineReader& reader) {
 
 void ReadLayout(LineReader& reader, Parms& p) {
     p.PlanType = reader.Index("plan type", kPlanTypeNames.size() - 1);
-    p.RegionType = reader.Index("SigmaH region", kSigmaHRegions.size() - 1);
+    // -1: the region was typed rather than chosen in the parameters dialog.
+    p.RegionType = reader.Index("SigmaH region", kSigmaHRegions.size() - 1, -1);
     p.AzimSigmaH = reader.Single("azimuth of SigmaH");
     p.AzimEntries = reader.Single("azimuth of entries");
     p.AzimRightCross = reader.Single("azimuth of right crosscut");

@@ -29,29 +29,35 @@ struct Shape {
     Kind kind = Kind::Polygon;
     Point topLeft, bottomRight;  // Ellipse, Rectangle, EllipseAndPolygon: the ellipse box
     std::vector<Point> points;   // Polygon, EllipseAndPolygon: the polygon
+    bool operator==(const Shape&) const = default;
 };
 
 struct Brush {
     Rgb colour = kWhite;
     bool crossHatch = false;  // diagonal cross-hatch in the colour over white
+    bool operator==(const Brush&) const = default;
 };
 
 struct FillShape {
     Shape shape;
     Brush brush;
+    bool operator==(const FillShape&) const = default;
 };
 struct FrameShape {
     Shape shape;
     Rgb colour = kBlack;  // one pixel wide
+    bool operator==(const FrameShape&) const = default;
 };
 struct DrawLine {
     Point from, to;
     Rgb colour = kBlack;
     int width = 1;  // solid, round caps
+    bool operator==(const DrawLine&) const = default;
 };
 struct PlaceText {
     Point topLeft;
     std::string text;
+    bool operator==(const PlaceText&) const = default;
 };
 
 using DrawCommand = std::variant<FillShape, FrameShape, DrawLine, PlaceText>;
@@ -62,6 +68,7 @@ struct DisplayList {
     // Text is Arial, bold, 9.6 pt, black, on a white canvas.
     static constexpr double kFontPoints = 9.6;
     std::vector<DrawCommand> commands;
+    bool operator==(const DisplayList&) const = default;
 };
 
 }  // namespace vornexa

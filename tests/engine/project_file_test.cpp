@@ -166,6 +166,11 @@ TEST_F(ProjectFileTest, NumbersEndAtBlankOrCommaAndSkipTheRest) {
     EXPECT_EQ(state.project.ProjParms.AzimEntries, 400.0f) << "range is checked later";
 }
 
+TEST_F(ProjectFileTest, TypedRegionSavedAsMinusOneReadsBack) {
+    ASSERT_TRUE(Open(WithLine(7, "-1 ")));
+    EXPECT_EQ(state.project.ProjParms.RegionType, -1);
+}
+
 TEST_F(ProjectFileTest, RejectsValuesTheProgramCannotUseAndNamesLineAndValue) {
     struct Case {
         size_t line;
@@ -174,8 +179,8 @@ TEST_F(ProjectFileTest, RejectsValuesTheProgramCannotUseAndNamesLineAndValue) {
     };
     const Case cases[] = {
         {6, " 2 ", "Line 7 (plan type): '2' is outside 0 to 1"},
-        {7, " 4 ", "Line 8 (SigmaH region): '4' is outside 0 to 3"},
-        {7, "-1 ", "Line 8 (SigmaH region): '-1' is outside 0 to 3"},
+        {7, " 4 ", "Line 8 (SigmaH region): '4' is outside -1 to 3"},
+        {7, "-2 ", "Line 8 (SigmaH region): '-2' is outside -1 to 3"},
         {12, " 7 ", "Line 13 (longwall mining sequence): '7' is outside 0 to 1"},
         {15, " 5 ", "Line 16 (stress region): '5' is outside 0 to 4"},
         {8, "abc", "Line 9 (azimuth of SigmaH): 'abc' is not a number"},
