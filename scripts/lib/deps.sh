@@ -4,7 +4,7 @@
 VORNEXA_PACKAGES=(
     cmake ninja-build g++ pkgconf
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-svg-dev xvfb xauth xdotool x11-utils poppler-utils fonts-liberation
+    qt6-base-dev qt6-svg-dev qt6-charts-dev xvfb xauth xdotool x11-utils poppler-utils fonts-liberation
     clang libclang-rt-14-dev
     locales
 )
