@@ -18,31 +18,6 @@ namespace {
 constexpr int kFailure = 1;
 constexpr int kUsageError = 2;
 
-// Messages go to standard error; questions are answered the cautious way.
-class StderrPresenter : public MessagePresenter {
-  public:
-    explicit StderrPresenter(std::ostream& err) : err_(err) {}
-    int Show(const std::string& text, int style, const std::string&) override {
-        std::string line;
-        for (const std::string& part : SplitLines(text)) {
-            line += (line.empty() ? "" : "\n") + part;
-        }
-        err_ << line << '\n';
-        switch (style & 7) {
-            case msg::kYesNo:
-                return msg::kNo;
-            case msg::kRetryCancel:
-            case msg::kYesNoCancel:
-                return msg::kCancel;
-            default:
-                return msg::kOk;
-        }
-    }
-
-  private:
-    std::ostream& err_;
-};
-
 // The state as start-up leaves it, from a settings file of the current version
 // when there is one, without creating folders or files.
 void PrepareState(AppState& state, const PlatformInfo& platform) {
@@ -127,6 +102,23 @@ int Convert(const std::string& quantityName, const std::string& value, const std
 
 }  // namespace
 
+int StderrPresenter::Show(const std::string& text, int style, const std::string&) {
+    std::string line;
+    for (const std::string& part : SplitLines(text)) {
+        line += (line.empty() ? "" : "\n") + part;
+    }
+    err_ << line << '\n';
+    switch (style & 7) {
+        case msg::kYesNo:
+            return msg::kNo;
+        case msg::kRetryCancel:
+        case msg::kYesNoCancel:
+            return msg::kCancel;
+        default:
+            return msg::kOk;
+    }
+}
+
 bool OpenProjectHeadless(AppState& state, const PlatformInfo& platform, const std::string& path) {
     PrepareState(state, platform);
     return OpenProject(state, path) && AzimuthsInRange(state);
@@ -138,6 +130,8 @@ std::string UsageText() {
            "  vornexa --stress FILE        print the estimated horizontal stress\n"
            "  vornexa --diagram FILE OUT   write the stress design diagram to OUT\n"
            "                               (.png of 457 x 465 pixels, .svg or .pdf)\n"
+           "  vornexa --graph FILE OUT     write the stress graph of a longwall project to OUT\n"
+           "                               (.png of 640 x 480 pixels, .svg or .pdf)\n"
            "  vornexa --convert QUANTITY VALUE UNIT\n"
            "                               print VALUE in every unit of QUANTITY\n"
            "  vornexa --help               print this text\n"

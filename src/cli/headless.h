@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "util/messages.h"
+
 namespace vornexa {
 
 struct PlatformInfo;
@@ -16,6 +18,16 @@ std::optional<int> RunHeadless(const std::vector<std::string>& args, const Platf
                                std::ostream& out, std::ostream& err);
 
 std::string UsageText();
+
+// Messages go to standard error; questions are answered the cautious way.
+class StderrPresenter : public MessagePresenter {
+  public:
+    explicit StderrPresenter(std::ostream& err) : err_(err) {}
+    int Show(const std::string& text, int style, const std::string& title) override;
+
+  private:
+    std::ostream& err_;
+};
 
 struct AppState;
 // Prepares the state as the headless commands do and opens a project whose five

@@ -118,14 +118,22 @@ QLayout* DescriptionEditor::CreateButtons() {
     Command1_->setObjectName(QStringLiteral("Command1"));
     Command3_ = new QPushButton(tr("Help"), this);
     Command3_->setObjectName(QStringLiteral("Command3"));
+    Command4_ = new QPushButton(tr("&Next form"), this);
+    Command4_->setObjectName(QStringLiteral("Command4"));
+    Command4_->setAutoDefault(false);
 
     connect(Command2_, &QPushButton::clicked, this, &DescriptionEditor::Command2_Click);
     connect(Command1_, &QPushButton::clicked, this, &QDialog::reject);
     connect(Command3_, &QPushButton::clicked, this, &DescriptionEditor::Command3_Click);
+    connect(Command4_, &QPushButton::clicked, this, [this] {
+        nextForm_ = true;
+        accept();
+    });
 
     auto* layout = new QHBoxLayout;
     layout->addStretch(1);
     layout->addWidget(Command2_);
+    layout->addWidget(Command4_);
     layout->addWidget(Command1_);
     layout->addWidget(Command3_);
     return layout;
@@ -136,7 +144,8 @@ void DescriptionEditor::SetTabOrder() {
     QWidget::setTabOrder(Text2_, Option1_->button(0));
     QWidget::setTabOrder(Option1_->button(0), Option1_->button(1));
     QWidget::setTabOrder(Option1_->button(1), Command2_);
-    QWidget::setTabOrder(Command2_, Command1_);
+    QWidget::setTabOrder(Command2_, Command4_);
+    QWidget::setTabOrder(Command4_, Command1_);
     QWidget::setTabOrder(Command1_, Command3_);
 }
 

@@ -26,6 +26,8 @@ class DescriptionEditor : public QDialog {
 
     // Every way of closing (OK, Cancel, Escape, the close box) ends here.
     void done(int result) override;
+    // Accepted by "Next form": the parameters dialog is to follow.
+    bool nextFormChosen() const { return nextForm_; }
 
   private:
     QGroupBox* CreateTextFrame();
@@ -41,6 +43,7 @@ class DescriptionEditor : public QDialog {
 
     AppState& state_;
     bool unloaded_ = false;
+    bool nextForm_ = false;
 
     QLineEdit* Text1_ = nullptr;
     QPlainTextEdit* Text2_ = nullptr;
@@ -48,6 +51,7 @@ class DescriptionEditor : public QDialog {
     QPushButton* Command2_ = nullptr;
     QPushButton* Command1_ = nullptr;
     QPushButton* Command3_ = nullptr;
+    QPushButton* Command4_ = nullptr;
 };
 
 // The description as the field shows it: every CR LF, lone CR or lone LF becomes "\n".

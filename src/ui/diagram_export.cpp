@@ -1,12 +1,10 @@
 #include "ui/diagram_export.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
 #include <filesystem>
-#include <memory>
 #include <ostream>
 
 #include "analysis/orientation.h"
@@ -82,32 +80,7 @@ std::optional<int> RunDiagramCommand(const std::vector<std::string>& args,
         err << "Usage: vornexa --diagram FILE OUT (OUT ends in .png, .svg or .pdf)\n";
         return 2;
     }
-    // Text needs a font database, which needs a GUI application; no window is opened.
-    std::unique_ptr<QGuiApplication> app;
-    if (QGuiApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "vornexa";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    class Presenter : public MessagePresenter {
-      public:
-        explicit Presenter(std::ostream& e) : e_(e) {}
-        int Show(const std::string& text, int, const std::string&) override {
-            std::string plain;
-            for (const std::string& line : SplitLines(text)) {
-                plain += (plain.empty() ? "" : "\n") + line;
-            }
-            e_ << plain << '\n';
-            return msg::kCancel;
-        }
-
-      private:
-        std::ostream& e_;
-    } presenter(err);
+    StderrPresenter presenter(err);
     AppState state(presenter);
     if (!OpenProjectHeadless(state, platform, args[1])) {
         return 1;

@@ -21,6 +21,7 @@
 #include "core/tables.h"
 #include "ui/description_editor.h"
 #include "ui/logo_widget.h"
+#include "ui/parameters_dialog.h"
 #include "ui/preview_window.h"
 #include "ui/printing.h"
 #include "ui/window_support.h"
@@ -30,14 +31,6 @@ namespace vornexa {
 namespace {
 
 constexpr char kCaptionTag[] = "Vornexa";
-
-class BusyCursor {
-  public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -116,8 +109,7 @@ void MainWindow::CreateInputMenu() {
         editItems_[static_cast<size_t>(i)] = action;
     }
     editItems_[1]->setShortcut(QKeySequence(tr("Ctrl+E")));
-    // The parameters and stress dialogs are not part of the program yet.
-    editItems_[1]->setEnabled(false);
+    // The stress parameters dialog is not part of the program yet.
     editItems_[2]->setEnabled(false);
 }
 
@@ -184,7 +176,7 @@ void MainWindow::CreateToolbar() {
     connect(toolButtons_[2], &QAction::triggered, this, [this] { mnuFileItem_Click(2); });
     connect(toolButtons_[3], &QAction::triggered, this, [this] { PrintProjectData(false); });
     connect(toolButtons_[4], &QAction::triggered, this, [this] { mnuEditItem_Click(0); });
-    toolButtons_[5]->setEnabled(false);
+    connect(toolButtons_[5], &QAction::triggered, this, [this] { mnuEditItem_Click(1); });
 }
 
 void MainWindow::CreateCentralArea() {
@@ -320,7 +312,42 @@ void MainWindow::LoadProjFile() {
     if (opened) {
         AddCurrentToRecentFiles();
         RefreshCaption();
+        ShowInputScreen();
     }
+}
+
+ParametersDialog* MainWindow::parametersDialog() const {
+    return parameters_;
+}
+
+void MainWindow::ShowInputScreen() {
+    if (state_.options.ShowInputScreenOnLoad == 1) {
+        mnuEditItem_Click(1);
+    }
+}
+
+void MainWindow::OpenParametersDialog() {
+    if (parameters_) {
+        parameters_->raise();
+        parameters_->activateWindow();
+        return;
+    }
+    {
+        BusyCursor busy;
+        parameters_ = new ParametersDialog(
+            context_, [this] { ParametersDialogClosed(); }, this);
+    }
+    setEnabled(false);
+    // A disabled main window must not take the dialog with it.
+    parameters_->setEnabled(true);
+    parameters_->Open();
+}
+
+void MainWindow::ParametersDialogClosed() {
+    setEnabled(true);
+    RefreshCaption();
+    activateWindow();
+    setFocus();
 }
 
 bool MainWindow::AskPrintEmptyProject() {
@@ -364,6 +391,7 @@ void MainWindow::mnuFileItem_Click(int index) {
         case 0:
             FileNew(state_, true, true);
             RefreshCaption();
+            ShowInputScreen();
             break;
         case 1:
             state_.project.PrevFile = state_.project.CurrentFile;
@@ -414,6 +442,11 @@ void MainWindow::mnuEditItem_Click(int index) {
         DescriptionEditor editor(context_, this);
         editor.exec();
         RefreshCaption();
+        if (editor.nextFormChosen()) {
+            OpenParametersDialog();
+        }
+    } else if (index == 1) {
+        OpenParametersDialog();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -15,6 +16,8 @@ class QPlainTextEdit;
 class QToolBar;
 
 namespace vornexa {
+
+class ParametersDialog;
 
 // frmMain: menus, toolbar, logo, version and the history window; owns the
 // project commands and the questions about unsaved changes.
@@ -44,6 +47,7 @@ class MainWindow : public QMainWindow {
     QAction* utilItem(int index) const { return utilItems_[static_cast<size_t>(index)]; }
     QAction* toolbarButton(int index) const { return toolButtons_[static_cast<size_t>(index)]; }
     QPlainTextEdit* history() const { return txtMain_; }
+    ParametersDialog* parametersDialog() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,6 +71,9 @@ class MainWindow : public QMainWindow {
     void LoadRecentFilesMenu();
     void ToggleHistoryWindow();
     void ShowHistoryText();
+    void ShowInputScreen();
+    void OpenParametersDialog();
+    void ParametersDialogClosed();
 
     UiContext& context_;
     AppState& state_;
@@ -81,6 +88,7 @@ class MainWindow : public QMainWindow {
     QToolBar* toolbar_ = nullptr;
     QPlainTextEdit* txtMain_ = nullptr;
     QLabel* lblver_ = nullptr;
+    QPointer<ParametersDialog> parameters_;
 };
 
 }  // namespace vornexa

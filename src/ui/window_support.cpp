@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScreen>
 
@@ -95,6 +96,21 @@ void CopyToClipboard(const std::string& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(QString::fromStdString(text));
+}
+
+BusyCursor::BusyCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
+void CopyDialogSnapshot(QWidget& window, Messenger& messages) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(window.grab().toImage());
+    messages.ShowMessage("Screenshot of dialog copied to clipboard", msg::kOkOnly, "Message");
 }
 
 }  // namespace vornexa

@@ -23,6 +23,15 @@ void ReportCancelledDialog(Messenger& messages, bool& cancelled);
 // The Help buttons' hint about context help.
 void ShowHelpHint(Messenger& messages);
 
+// The hourglass for the lifetime of the object, restored on every way out.
+class BusyCursor {
+  public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 // Places the window in the middle of its screen.
 void CentreOnScreen(QWidget& window);
 
@@ -33,5 +42,8 @@ QString OutputToField(const std::string& text);
 
 // Replaces the clipboard's content with the text, byte for byte.
 void CopyToClipboard(const std::string& text);
+
+// The window's picture onto the clipboard, then tells the user so.
+void CopyDialogSnapshot(QWidget& window, Messenger& messages);
 
 }  // namespace vornexa

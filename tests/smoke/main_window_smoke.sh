@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb with a project on the command line, finds its
-# main window by caption, closes it through File, Exit and expects a clean exit.
+# main window by caption and the parameters dialog and diagram that opening a
+# project shows, closes the dialog with Escape and the program through File, Exit,
+# and expects a clean exit.
 set -euo pipefail
 exe=$1
 work=$(mktemp -d)
@@ -22,6 +24,25 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 xwininfo -root -tree | grep -F "\"$caption\"" || { echo "no window captioned $caption"; kill $pid; exit 1; }
+wait_for() {
+    for _ in $(seq 100); do
+        xdotool search --name "$1" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "no window named $1"; kill $pid; exit 1
+}
+wait_for '^Parameters$'
+wait_for '^View Stress Orientation$'
+dialog=$(xdotool search --name '^Parameters$' | head -n 1)
+xdotool windowfocus --sync "$dialog"
+xdotool key Escape
+for _ in $(seq 50); do
+    xdotool search --name '^View Stress Orientation$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+if xdotool search --name '^View Stress Orientation$' >/dev/null 2>&1; then
+    echo "the diagram outlived the parameters dialog"; kill $pid; exit 1
+fi
 window=$(xdotool search --name "^Vornexa: " | head -n 1)
 xdotool windowfocus --sync "$window"
 xdotool key --window "$window" alt+f

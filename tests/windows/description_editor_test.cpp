@@ -154,7 +154,7 @@ void DescriptionEditorTest::loadShowsTheRecord() {
     QCOMPARE(english.isChecked(), units == 0);
     QCOMPARE(metric.isChecked(), units == 1);
     QVERIFY(Child<QPushButton>(dialog, "Command2").isDefault());
-    QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("Command4")) == nullptr);
+    QCOMPARE(Child<QPushButton>(dialog, "Command4").text(), QStringLiteral("&Next form"));
 
     QCOMPARE(Q(h.state.messages.titles.error), QStringLiteral("Project Description: Error"));
     QCOMPARE(LogLines(h.state), Numbered({"Editing Project Description"}));
@@ -395,8 +395,9 @@ void DescriptionEditorTest::tabOrder() {
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     Child<QLineEdit>(dialog, "Text1").setFocus();
     const QStringList expected = {QStringLiteral("Text2"),    QStringLiteral("Option1_0"),
-                                  QStringLiteral("Command2"), QStringLiteral("Command1"),
-                                  QStringLiteral("Command3"), QStringLiteral("Text1")};
+                                  QStringLiteral("Command2"), QStringLiteral("Command4"),
+                                  QStringLiteral("Command1"), QStringLiteral("Command3"),
+                                  QStringLiteral("Text1")};
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -32,6 +32,8 @@ struct Fixture {
         platform.programFolder = dir.file("prog");
         platform.documents = dir.path().string();
         InitialiseState(state, platform);
+        // The parameters dialog after New and Open has tests of its own.
+        state.options.ShowInputScreenOnLoad = 0;
         state.settings.DisplayHistoryWin = 1;
         state.messages.log.enabled = true;
         window.Form_Load();

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+
+#include "core/project.h"
+#include "ui/context.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace vornexa {
+
+class DiagramWindow;
+class StressGraphWindow;
+
+// frmVORNParm: the layout of the project, edited beside the stress design
+// diagram and the stress graph, which follow every valid change. Modeless; it
+// deletes itself when it closes and then calls `closed`.
+class ParametersDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    // The five azimuth fields, in the order they are validated.
+    enum Field { Entries, LeftCross, RightCross, SigmaH, HeadGate, kFieldCount };
+
+    ParametersDialog(UiContext& context, std::function<void()> closed, QWidget* parent = nullptr);
+
+    // Shows the dialog, then the diagram when the options ask for it.
+    void Open();
+
+    bool ValidateAzimuths();
+    void RefreshViews();
+    void ArrangeGraphWindows();
+    void cmdView_Click();
+    void cmdResults_Click();
+
+    // Every way of closing (OK, Cancel, Escape, the close box) ends here.
+    void done(int result) override;
+
+    QLineEdit* azimuthText(Field field) const { return text_[field]; }
+    QScrollBar* azimuthBar(Field field) const { return bar_[field]; }
+    DiagramWindow* view() const;
+    StressGraphWindow* plot() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QGroupBox* CreatePlanFrame();
+    QGroupBox* CreateSigmaHFrame();
+    QGroupBox* CreateDevelFrame();
+    QGroupBox* CreateLongwallFrame();
+    QPushButton* CreateCopyButton();
+    QLayout* CreateButtons();
+    void AddAzimuthRow(QGroupBox* frame, int row, Field field, const QString& caption,
+                       const char* name);
+
+    void Form_Load();
+    void Form_Unload(bool accepted);
+    void FillRegionList();
+    void SaveWorkParms();
+    void AcceptParms();
+    void CopyControls(Parms& parms) const;
+    int16_t RegionIndex() const;
+
+    void AzimuthText_Change(Field field);
+    void AzimuthBar_Change(Field field);
+    bool AcceptKey(QLineEdit& box, const QString& typed) const;
+    void cmbRegion_Click(int index);
+    void optPlanType_Click(int index);
+    void chkShowStress_Click();
+    void Command2_Click();
+    void UnloadView();
+    void UnloadPlot();
+    void FitGraphOnScreen();
+
+    UiContext& context_;
+    AppState& state_;
+    std::function<void()> closed_;
+    bool Loading_ = false;
+    bool Accepted_ = false;
+    bool Modified_ = false;
+    bool unloaded_ = false;
+    bool regionTyped_ = false;
+    QPointer<DiagramWindow> view_;
+    QPointer<StressGraphWindow> plot_;
+
+    QButtonGroup* optPlanType_ = nullptr;
+    QButtonGroup* optLongType_ = nullptr;
+    QComboBox* cmbRegion_ = nullptr;
+    QGroupBox* frameDevel_ = nullptr;
+    QGroupBox* frameLongwall_ = nullptr;
+    QCheckBox* chkShowStress_ = nullptr;
+    std::array<QLineEdit*, kFieldCount> text_{};
+    std::array<QScrollBar*, kFieldCount> bar_{};
+    std::array<QLabel*, kFieldCount> label_{};
+};
+
+}  // namespace vornexa

@@ -1,0 +1,424 @@
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include "analysis/orientation.h"
+#include "core/project_commands.h"
+#include "diagrams/diagrams.h"
+#include "support/window_harness.h"
+#include "ui/description_editor.h"
+#include "ui/diagram_window.h"
+#include "ui/main_window.h"
+#include "ui/output_window.h"
+#include "ui/parameters_dialog.h"
+#include "ui/stress_graph_window.h"
+
+using namespace vornexa;
+using Field = ParametersDialog::Field;
+
+namespace {
+
+// A dialog over a harness whose options open no windows by themselves.
+struct Fixture {
+    Fixture() {
+        h.state.options.OpenViewWithLoad = 0;
+        h.state.options.AutoPositionView = 0;
+        FileNew(h.state, true, true);
+        h.state.project.IsEmpty = true;
+    }
+    ParametersDialog& Open() {
+        dialog = new ParametersDialog(h.ctx, [this] { ++closedCalls; });
+        dialog->Open();
+        return *dialog;
+    }
+    void Type(Field field, const char* keys) {
+        QLineEdit* box = dialog->azimuthText(field);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QString::fromLatin1(keys));
+    }
+    QString Text(Field field) const { return dialog->azimuthText(field)->text(); }
+    int Bar(Field field) const { return dialog->azimuthBar(field)->value(); }
+    QRadioButton& Option(const char* name) { return test::Child<QRadioButton>(*dialog, name); }
+    std::vector<std::string> Titles() const {
+        std::vector<std::string> titles;
+        for (const auto& s : h.presenter.shown) {
+            titles.push_back(s.title);
+        }
+        return titles;
+    }
+    void Flush() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    test::WindowHarness h;
+    QPointer<ParametersDialog> dialog;
+    int closedCalls = 0;
+};
+
+const std::string kOutOfRange400 = "Value '400' is outside input range\r\nValid range is: 0-360";
+
+}  // namespace
+
+class ParametersDialogTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void loadFillsTheControlsFromTheProject() {
+        Fixture f;
+        Parms& p = f.h.state.project.ProjParms;
+        p = {1, 2, 80, 12.5f, 95, 275, 1, 44.7f, 0};
+        ParametersDialog& d = f.Open();
+        QCOMPARE(d.windowTitle(), QStringLiteral("Parameters"));
+        QVERIFY(f.Option("optPlanType_1").isChecked());
+        QVERIFY(f.Option("optLongType_1").isChecked());
+        QCOMPARE(f.Text(Field::Entries), QStringLiteral("12.5"));
+        QCOMPARE(f.Text(Field::HeadGate), QStringLiteral("44.7"));
+        QCOMPARE(f.Bar(Field::HeadGate), 45);
+        QCOMPARE(f.Text(Field::SigmaH), QStringLiteral("80"));
+        QCOMPARE(test::Child<QComboBox>(d, "cmbRegion").currentText(), QStringLiteral("Central"));
+        QVERIFY(!f.dialog->azimuthText(Field::SigmaH)->isEnabled());
+        QVERIFY(!test::Child<QCheckBox>(d, "chkShowStress").isChecked());
+        QVERIFY(!test::Child<QWidget>(d, "frameDevel").isEnabled());
+        QVERIFY(test::Child<QWidget>(d, "frameLongwall").isEnabled());
+        QCOMPARE(f.h.state.messages.titles.rangeError,
+                 std::string("Project Parameters: Range Error"));
+        QVERIFY(f.h.state.messages.log.text().find("Editing Project Parameters") !=
+                std::string::npos);
+        QVERIFY(f.h.presenter.shown.empty());
+    }
+
+    void planTypeEnablesItsOwnFrame() {
+        Fixture f;
+        ParametersDialog& d = f.Open();
+        QVERIFY(test::Child<QWidget>(d, "txtAzEntries").isEnabled());
+        QVERIFY(!test::Child<QWidget>(d, "txtAzHeadGate").isEnabled());
+        QVERIFY(!test::Child<QWidget>(d, "picTypeA").isEnabled());
+        QTest::mouseClick(&f.Option("optPlanType_1"), Qt::LeftButton);
+        QVERIFY(!test::Child<QWidget>(d, "HScrollRight").isEnabled());
+        QVERIFY(test::Child<QWidget>(d, "chkShowStress").isEnabled());
+        QVERIFY(test::Child<QWidget>(d, "optLongType_1").isEnabled());
+    }
+
+    void namedRegionFixesSigmaHAndUserDefinedFreesIt() {
+        Fixture f;
+        ParametersDialog& d = f.Open();
+        auto& region = test::Child<QComboBox>(d, "cmbRegion");
+        QCOMPARE(region.count(), 4);
+        region.setCurrentIndex(3);
+        emit region.activated(3);
+        QCOMPARE(f.Text(Field::SigmaH), QStringLiteral("335"));
+        QCOMPARE(f.Bar(Field::SigmaH), 335);
+        QVERIFY(!d.azimuthText(Field::SigmaH)->isEnabled());
+        QVERIFY(!d.azimuthBar(Field::SigmaH)->isEnabled());
+        region.setCurrentIndex(0);
+        emit region.activated(0);
+        QCOMPARE(f.Text(Field::SigmaH), QStringLiteral("0"));
+        QVERIFY(d.azimuthText(Field::SigmaH)->isEnabled());
+        QVERIFY(d.azimuthBar(Field::SigmaH)->isEnabled());
+    }
+
+    void typedRegionTextChoosesNoRegion() {
+        Fixture f;
+        f.h.state.project.ProjParms.RegionType = 1;
+        f.h.state.project.ProjParms.AzimSigmaH = 65;
+        ParametersDialog& d = f.Open();
+        QVERIFY(!d.azimuthText(Field::SigmaH)->isEnabled());
+        auto& region = test::Child<QComboBox>(d, "cmbRegion");
+        region.lineEdit()->selectAll();
+        QTest::keyClicks(region.lineEdit(), QStringLiteral("Ea"));
+        QCOMPARE(region.currentText(), QStringLiteral("Ea"));
+        QVERIFY(!d.azimuthText(Field::SigmaH)->isEnabled());
+        QCOMPARE(f.Text(Field::SigmaH), QStringLiteral("65"));
+        test::Click(d, "Command2");
+        QCOMPARE(f.h.state.project.ProjParms.RegionType, int16_t{-1});
+    }
+
+    void textAndScrollBarFollowEachOther() {
+        struct Case {
+            const char* typed;
+            const char* text;
+            int bar;
+        };
+        const Case cases[] = {
+            {"45.5", "46", 46},  // 45 -> 45.5 moves the bar, which rewrites the text
+            {"44.5", "44.5", 44},
+            {"90", "90", 90},
+            {"359.6", "360", 360},
+        };
+        for (const Case& c : cases) {
+            Fixture f;
+            f.Open();
+            f.Type(Field::Entries, c.typed);
+            QCOMPARE(f.Text(Field::Entries), QString::fromLatin1(c.text));
+            QCOMPARE(f.Bar(Field::Entries), c.bar);
+            QVERIFY(f.h.presenter.shown.empty());
+        }
+        Fixture f;
+        f.Open();
+        f.dialog->azimuthBar(Field::LeftCross)->setValue(123);
+        QCOMPARE(f.Text(Field::LeftCross), QStringLiteral("123"));
+    }
+
+    void outOfRangeAndBlankTextAreReportedAndLeaveTheBar() {
+        Fixture f;
+        f.Open();
+        f.Type(Field::RightCross, "400");
+        QCOMPARE(f.Bar(Field::RightCross), 40);
+        QCOMPARE(f.Text(Field::RightCross), QStringLiteral("400"));
+        QCOMPARE(f.h.presenter.shown.size(), size_t{1});
+        QCOMPARE(f.h.presenter.shown[0].text, kOutOfRange400);
+        QCOMPARE(f.h.presenter.shown[0].title, std::string("Project Parameters: Range Error"));
+        QTest::keyClick(f.dialog->azimuthText(Field::RightCross), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(f.dialog->azimuthText(Field::RightCross), Qt::Key_Backspace);
+        QCOMPARE(f.h.presenter.shown.back().text, std::string("Blank field not allowed"));
+        QCOMPARE(f.Bar(Field::RightCross), 40);
+    }
+
+    void keysThatCannotMakeANumberAreDropped() {
+        Fixture f;
+        f.Open();
+        f.Type(Field::Entries, "1x2-");
+        QCOMPARE(f.Text(Field::Entries), QStringLiteral("12"));
+    }
+
+    void everyFieldIsValidatedWhateverThePlanType() {
+        Fixture f;
+        f.h.state.project.ProjParms.PlanType = 1;
+        f.h.state.project.ProjParms.AzimEntries = 400;
+        ParametersDialog& d = f.Open();
+        f.h.presenter.shown.clear();
+        test::Click(d, "Command2");
+        QVERIFY(d.isVisible());
+        QCOMPARE(f.h.presenter.shown.size(), size_t{1});
+        QCOMPARE(f.h.presenter.shown[0].text, kOutOfRange400);
+        // The disabled field cannot take the focus; the plan type that opens it does.
+        QCOMPARE(d.focusWidget(), &f.Option("optPlanType_0"));
+        test::Click(d, "cmdResults");
+        QCOMPARE(f.h.presenter.shown.size(), size_t{2});
+        QVERIFY(f.h.state.outBuf[1].empty());
+    }
+
+    void firstFailingFieldInOrderTakesTheFocus() {
+        Fixture f;
+        f.h.state.project.ProjParms.AzimSigmaH = 500;
+        f.h.state.project.ProjParms.AzimLeftCross = 400;
+        ParametersDialog& d = f.Open();
+        f.h.presenter.shown.clear();
+        QVERIFY(!d.ValidateAzimuths());
+        QCOMPARE(f.h.presenter.shown.size(), size_t{1});
+        QCOMPARE(f.h.presenter.shown[0].text, kOutOfRange400);
+        QCOMPARE(d.focusWidget(), d.azimuthText(Field::LeftCross));
+    }
+
+    void okWritesTheProjectAndCancelDropsTheEdits() {
+        {
+            Fixture f;
+            f.h.state.project.IsSaved = true;
+            ParametersDialog& d = f.Open();
+            test::Click(d, "Command2");
+            QVERIFY(f.h.state.messages.log.text().find("Project Parameters Modified") !=
+                    std::string::npos);
+            QVERIFY(!f.h.state.project.IsSaved);
+            QVERIFY(!f.h.state.project.IsEmpty);
+            QVERIFY(f.h.state.project.UnitsLocked);
+            QCOMPARE(f.closedCalls, 1);
+        }
+        {
+            Fixture f;
+            const Parms before = f.h.state.project.ProjParms;
+            ParametersDialog& d = f.Open();
+            f.Type(Field::Entries, "77");
+            QTest::keyClick(&d, Qt::Key_Escape);
+            QVERIFY(f.h.state.project.ProjParms == before);
+            QVERIFY(f.h.state.project.IsSaved);
+            QVERIFY(f.h.state.messages.log.text().find("Project Parameters Not Modified") !=
+                    std::string::npos);
+            f.Flush();
+            QVERIFY(f.dialog.isNull());
+        }
+        {
+            Fixture f;
+            ParametersDialog& d = f.Open();
+            f.Type(Field::Entries, "44.5");
+            test::Click(d, "Command2");
+            QCOMPARE(f.h.state.project.ProjParms.AzimEntries, 44.5f);
+        }
+    }
+
+    void resultsShowTheOutputWindowOnTheResults() {
+        Fixture f;
+        ParametersDialog& d = f.Open();
+        f.Type(Field::Entries, "30");
+        int page = -1;
+        QTimer::singleShot(0, [&page] {
+            auto* output = qobject_cast<OutputWindow*>(QApplication::activeModalWidget());
+            QVERIFY(output != nullptr);
+            page = output->currentPage();
+            output->close();
+        });
+        test::Click(d, "cmdResults");
+        QCOMPARE(page, 1);
+        QVERIFY(f.h.state.outBuf[1].find("Angle of Entries to SigmaH") != std::string::npos);
+        QCOMPARE(f.h.state.workParms.AzimEntries, 30.0f);
+    }
+
+    void viewOpensOneDiagramAndPlacesItBesideTheDialog() {
+        Fixture f;
+        f.h.state.options.AutoPositionView = 1;
+        ParametersDialog& d = f.Open();
+        test::Click(d, "cmdView");
+        test::Click(d, "cmdView");
+        f.Flush();
+        QCOMPARE(d.findChildren<DiagramWindow*>().size(), qsizetype{1});
+        const QRect area = d.screen()->availableGeometry();
+        QCOMPARE(d.frameGeometry().left(), area.left());
+        QCOMPARE(d.view()->frameGeometry().left(), area.left() + d.frameGeometry().width());
+    }
+
+    void openViewWithLoadShowsTheDiagramAtOnce() {
+        Fixture f;
+        f.h.state.options.OpenViewWithLoad = 1;
+        ParametersDialog& d = f.Open();
+        QVERIFY(d.view() != nullptr && d.view()->isVisible());
+        const QPoint before = d.pos();
+        QVERIFY(d.view()->windowTitle() == QStringLiteral("View Stress Orientation"));
+        QCOMPARE(d.pos(), before);
+    }
+
+    void diagramFollowsEveryValidChange() {
+        Fixture f;
+        f.h.state.project.ProjParms.PlanType = 1;
+        f.h.state.project.ProjParms.ShowStress = 0;
+        ParametersDialog& d = f.Open();
+        test::Click(d, "cmdView");
+        Parms view;
+        UpdateViewParms(f.h.state.workParms, view);
+        QVERIFY(d.view()->displayList() == vornexa::Long_Paint(view));
+        QTest::mouseClick(&f.Option("optPlanType_0"), Qt::LeftButton);
+        UpdateViewParms(f.h.state.workParms, view);
+        QVERIFY(d.view()->displayList() == vornexa::Dev_Paint(view));
+        f.Type(Field::SigmaH, "45");
+        QCOMPARE(f.h.state.workParms.AzimSigmaH, 45.0f);
+        UpdateViewParms(f.h.state.workParms, view);
+        QVERIFY(d.view()->displayList() == vornexa::Dev_Paint(view));
+        const QPointer<DiagramWindow> diagram = d.view();
+        test::Click(d, "Command1");
+        f.Flush();
+        QVERIFY(f.dialog.isNull());
+        QVERIFY(diagram.isNull());
+    }
+
+    void stressGraphOpensWithTheTickAndClosesOnTheNextRefresh() {
+        Fixture f;
+        f.h.state.project.ProjParms.PlanType = 1;
+        f.h.state.project.ProjParms.ShowStress = 0;
+        ParametersDialog& d = f.Open();
+        QVERIFY(d.plot() == nullptr);
+        auto& tick = test::Child<QCheckBox>(d, "chkShowStress");
+        tick.click();
+        QVERIFY(d.plot() != nullptr && d.plot()->isVisible());
+        tick.click();
+        QVERIFY(d.plot() != nullptr);
+        d.azimuthBar(Field::HeadGate)->setValue(20);
+        QVERIFY(d.plot() == nullptr);
+        tick.click();
+        QTest::mouseClick(&f.Option("optPlanType_0"), Qt::LeftButton);
+        QVERIFY(d.plot() == nullptr);
+    }
+
+    void graphSitsUnderTheDialogAgainstTheDiagram() {
+        Fixture f;
+        f.h.state.options.AutoPositionView = 1;
+        f.h.state.project.ProjParms.PlanType = 1;
+        f.h.state.project.ProjParms.ShowStress = 1;
+        ParametersDialog& d = f.Open();
+        test::Click(d, "cmdView");
+        QVERIFY(d.plot() != nullptr);
+        const QRect graph = d.plot()->frameGeometry();
+        QCOMPARE(d.frameGeometry().top(), d.view()->frameGeometry().top());
+        QCOMPARE(graph.right() + 1, d.view()->frameGeometry().left());
+        QVERIFY(d.screen()->availableGeometry().contains(graph));
+    }
+
+    void graphBesideTheDialogWithoutTheDiagram() {
+        Fixture f;
+        f.h.state.project.ProjParms.PlanType = 1;
+        f.h.state.project.ProjParms.ShowStress = 1;
+        ParametersDialog& d = f.Open();
+        d.move(0, 20);
+        d.RefreshViews();
+        QVERIFY(d.plot() != nullptr);
+        d.plot()->resize(300, 250);
+        d.RefreshViews();
+        QCOMPARE(d.plot()->frameGeometry().left(), d.frameGeometry().right() + 1);
+    }
+
+    void mainWindowIsDisabledWhileTheDialogIsOpen() {
+        test::WindowHarness h;
+        h.state.options.OpenViewWithLoad = 0;
+        h.state.options.ShowInputScreenOnLoad = 1;
+        MainWindow window(h.ctx);
+        window.show();
+        QVERIFY(window.editItem(1)->isEnabled());
+        QCOMPARE(window.editItem(1)->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+        QVERIFY(window.toolbarButton(5)->isEnabled());
+        window.mnuFileItem_Click(0);
+        ParametersDialog* d = window.parametersDialog();
+        QVERIFY(d != nullptr);
+        QVERIFY(!window.isEnabled());
+        QVERIFY(d->isEnabled());
+        test::Click(*d, "Command2");
+        QVERIFY(window.isEnabled());
+        QVERIFY(window.windowTitle().endsWith(QLatin1Char('*')));
+    }
+
+    void nextFormGoesOnToTheParameters() {
+        test::WindowHarness h;
+        h.state.options.OpenViewWithLoad = 0;
+        MainWindow window(h.ctx);
+        window.show();
+        QTimer::singleShot(0, [] {
+            auto* editor = qobject_cast<DescriptionEditor*>(QApplication::activeModalWidget());
+            QVERIFY(editor != nullptr);
+            test::Click(*editor, "Command4");
+        });
+        window.mnuEditItem_Click(0);
+        QVERIFY(window.parametersDialog() != nullptr);
+        QVERIFY(h.state.messages.log.text().find("Project Description Modified") !=
+                std::string::npos);
+    }
+
+    // Not a pass/fail test: the time per scroll step with every view open.
+    void scrollDragOf360Steps() {
+        for (const int16_t plan : {int16_t{0}, int16_t{1}}) {
+            Fixture f;
+            f.h.state.project.ProjParms.PlanType = plan;
+            f.h.state.project.ProjParms.ShowStress = 1;
+            ParametersDialog& d = f.Open();
+            test::Click(d, "cmdView");
+            QScrollBar* bar = d.azimuthBar(plan == 0 ? Field::SigmaH : Field::HeadGate);
+            QElapsedTimer timer;
+            timer.start();
+            for (int step = 1; step <= 360; ++step) {
+                bar->setValue(step);
+                QCoreApplication::processEvents();
+            }
+            const double perStep = static_cast<double>(timer.nsecsElapsed()) / 360 / 1e6;
+            qInfo("%s: %.3f ms per scroll step (360 steps)",
+                  plan == 0 ? "development" : "longwall with graph", perStep);
+            QCOMPARE(f.Text(plan == 0 ? Field::SigmaH : Field::HeadGate), QStringLiteral("360"));
+            QVERIFY(f.h.presenter.shown.empty());
+        }
+    }
+};
+
+QTEST_MAIN(ParametersDialogTest)
+#include "parameters_dialog_test.moc"
