@@ -3,6 +3,10 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
 namespace vornexa {
 namespace {
 
@@ -28,6 +32,39 @@ QPainterPath PolygonPath(const std::vector<Point>& points) {
     return path;
 }
 
+// A circle cut by a triangle with one corner at the centre and its far side
+// wholly outside the circle is a pie slice: drawn as an arc, it needs none of
+// the costly path intersection, and its edges are exact.
+std::optional<QPainterPath> PieOf(const Shape& shape) {
+    const QRectF box = BoxOf(shape);
+    const QPointF centre = box.center();
+    const double r = box.width() / 2;
+    if (box.width() != box.height() || shape.points.size() != 3 ||
+        QPointF(shape.points[0].x, shape.points[0].y) != centre) {
+        return std::nullopt;
+    }
+    const QPointF a(shape.points[1].x, shape.points[1].y);
+    const QPointF b(shape.points[2].x, shape.points[2].y);
+    const QPointF ab = b - a;
+    const double t =
+        std::clamp(QPointF::dotProduct(centre - a, ab) / QPointF::dotProduct(ab, ab), 0.0, 1.0);
+    const QPointF nearest = a + t * ab - centre;
+    if (std::hypot(nearest.x(), nearest.y()) <= r) {
+        return std::nullopt;
+    }
+    // Qt's angles run counter-clockwise with y upwards.
+    const auto angleOf = [&centre](const QPointF& p) {
+        return -std::atan2(p.y() - centre.y(), p.x() - centre.x()) * 180 / M_PI;
+    };
+    const double start = angleOf(a);
+    const double sweep = std::remainder(angleOf(b) - start, 360.0);
+    QPainterPath path;
+    path.moveTo(centre);
+    path.arcTo(box, start, sweep);
+    path.closeSubpath();
+    return path;
+}
+
 QPainterPath PathOf(const Shape& shape) {
     QPainterPath path;
     switch (shape.kind) {
@@ -40,6 +77,9 @@ QPainterPath PathOf(const Shape& shape) {
             path.addEllipse(BoxOf(shape));
             return path;
         case Shape::Kind::EllipseAndPolygon:
+            if (std::optional<QPainterPath> pie = PieOf(shape)) {
+                return *pie;
+            }
             path.addEllipse(BoxOf(shape));
             return path.intersected(PolygonPath(shape.points));
     }

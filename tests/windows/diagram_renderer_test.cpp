@@ -67,6 +67,31 @@ class DiagramRendererTest : public QObject {
         }
     }
 
+    // The sector is drawn as an arc when the triangle's far side misses the
+    // circle; a cut that reaches into the circle takes the general path. Both
+    // must cover the same pixels as the exact intersection would.
+    void circleCutByATriangle() {
+        struct Case {
+            Point far1, far2;
+            QPoint inside, outside;
+        };
+        const Case cases[] = {
+            {{325, 90}, {325, 290}, {260, 190}, {190, 190}},   // far side outside: a pie
+            {{240, 150}, {240, 230}, {232, 190}, {250, 190}},  // far side cuts the circle
+            {{125, 290}, {325, 290}, {225, 235}, {225, 150}},  // wide, downwards
+        };
+        for (const Case& c : cases) {
+            DisplayList list;
+            Shape cut{Shape::Kind::EllipseAndPolygon, {165, 130}, {285, 250}, {}};
+            cut.points = {{225, 190}, c.far1, c.far2};
+            list.commands.push_back(FillShape{cut, Brush{kRed, false}});
+            const QImage image = RenderDisplayList(list);
+            QCOMPARE(image.pixelColor(c.inside), QColor(Qt::red));
+            QCOMPARE(image.pixelColor(c.outside), QColor(Qt::white));
+            QCOMPARE(image.pixelColor(225, 125), QColor(Qt::white));  // beyond the circle
+        }
+    }
+
     void linesAndLegendBars() {
         const QImage image = Development(0);
         QCOMPARE(AtAzimuth(image, 15, 100), QColor(Qt::blue));
