@@ -91,8 +91,11 @@ struct Painter {
     void operator()(const FillShape& c) const {
         const QPainterPath path = PathOf(c.shape);
         if (c.brush.crossHatch) {
-            p.fillPath(path, Qt::white);
+            // Opaque: the hatch and the white under it in one pass.
+            p.setBackgroundMode(Qt::OpaqueMode);
+            p.setBackground(Qt::white);
             p.fillPath(path, QBrush(ToColor(c.brush.colour), Qt::DiagCrossPattern));
+            p.setBackgroundMode(Qt::TransparentMode);
         } else {
             p.fillPath(path, ToColor(c.brush.colour));
         }
@@ -132,7 +135,6 @@ QImage RenderDisplayList(const DisplayList& list, qreal devicePixelRatio) {
     QImage image(QSize(DisplayList::kWidth, DisplayList::kHeight) * devicePixelRatio,
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::white);
     QPainter painter(&image);
     PaintDisplayList(painter, list);
     return image;
