@@ -1,10 +1,5 @@
 #include "ui/diagram_export.h"
 
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSvgGenerator>
-
-#include <filesystem>
 #include <ostream>
 
 #include "analysis/orientation.h"
@@ -13,62 +8,18 @@
 #include "core/startup.h"
 #include "diagrams/diagrams.h"
 #include "ui/diagram_renderer.h"
-#include "util/text.h"
+#include "ui/picture_export.h"
 
 namespace vornexa {
-namespace {
-
-constexpr int kCanvasDpi = 96;
-
-bool ExportSvg(const DisplayList& list, const QString& path) {
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(QSize(DisplayList::kWidth, DisplayList::kHeight));
-    svg.setViewBox(QRect(0, 0, DisplayList::kWidth, DisplayList::kHeight));
-    svg.setResolution(kCanvasDpi);
-    svg.setTitle(QStringLiteral("Stress design diagram"));
-    QPainter painter;
-    if (!painter.begin(&svg)) {
-        return false;
-    }
-    PaintDisplayList(painter, list);
-    return painter.end();
-}
-
-bool ExportPdf(const DisplayList& list, const QString& path) {
-    QPdfWriter pdf(path);
-    pdf.setResolution(kCanvasDpi);
-    const QSizeF points(DisplayList::kWidth * 72.0 / kCanvasDpi,
-                        DisplayList::kHeight * 72.0 / kCanvasDpi);
-    pdf.setPageSize(QPageSize(points, QPageSize::Point));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPainter painter;
-    if (!painter.begin(&pdf)) {
-        return false;
-    }
-    PaintDisplayList(painter, list);
-    return painter.end();
-}
-
-}  // namespace
 
 DisplayList DiagramOf(Parms view) {
     return view.PlanType == kPlanDevelopment ? Dev_Paint(view) : Long_Paint(view);
 }
 
 bool ExportDiagram(const DisplayList& list, const std::string& path) {
-    const std::string ext = ToUpperAscii(std::filesystem::path(path).extension().string());
-    const QString file = QString::fromStdString(path);
-    if (ext == ".PNG") {
-        return RenderDisplayList(list).save(file, "PNG");
-    }
-    if (ext == ".SVG") {
-        return ExportSvg(list, file) && std::filesystem::exists(path);
-    }
-    if (ext == ".PDF") {
-        return ExportPdf(list, file) && std::filesystem::exists(path);
-    }
-    return false;
+    return WritePicture(path, QSize(DisplayList::kWidth, DisplayList::kHeight),
+                        QStringLiteral("Stress design diagram"),
+                        [&list](QPainter& painter) { PaintDisplayList(painter, list); });
 }
 
 std::optional<int> RunDiagramCommand(const std::vector<std::string>& args,

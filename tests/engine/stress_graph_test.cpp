@@ -5,18 +5,10 @@
 #include <tuple>
 
 #include "analysis/orientation.h"
+#include "test_support.h"
 
 namespace vornexa {
 namespace {
-
-Parms Layout(int16_t longType, float sigmaH, float headgate) {
-    Parms work;
-    work.PlanType = kPlanLongwall;
-    work.LongType = longType;
-    work.AzimSigmaH = sigmaH;
-    work.AzimHeadGate = headgate;
-    return work;
-}
 
 // The concentration branch holds angles 1..89 of the half-turn, the relief branch
 // 90..180; each is missing where the other is present.
@@ -49,8 +41,8 @@ TEST(StressGraph, CoversTheHalfTurnOfTheCurrentPoint) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "headgate angle " << c.angle);
         Parms view;
-        const StressGraph graph =
-            ComputeStressGraph(Layout(c.longType, c.sigmaH, c.headgate), view, GraphSettings{});
+        const StressGraph graph = ComputeStressGraph(
+            test::LongwallLayout(c.longType, c.sigmaH, c.headgate), view, GraphSettings{});
         EXPECT_FLOAT_EQ(graph.angle, c.angle);
         EXPECT_EQ(graph.xOffset, c.offset);
         const std::vector<GraphPoint>& current = graph.series[kCurrentSeries].points;
@@ -67,7 +59,7 @@ TEST(StressGraph, CoversTheHalfTurnOfTheCurrentPoint) {
 TEST(StressGraph, RefreshesTheSnapshotFromTheWorkingLayout) {
     Parms view;
     view.RegionType = 2;
-    Parms work = Layout(0, 65, 0);
+    Parms work = test::LongwallLayout(0, 65, 0);
     work.RegionType = 3;
     ComputeStressGraph(work, view, GraphSettings{});
     EXPECT_FLOAT_EQ(view.AzimSigmaH, 65);
@@ -96,7 +88,8 @@ TEST(StressGraph, StylesFollowTheGraphSettings) {
         settings.SymbolSize = c.symbolSize;
         settings.CurveLegend = c.curveLegend;
         Parms view;
-        const StressGraph graph = ComputeStressGraph(Layout(0, 65, 0), view, settings);
+        const StressGraph graph =
+            ComputeStressGraph(test::LongwallLayout(0, 65, 0), view, settings);
         for (size_t s = 0; s < 3; ++s) {
             const GraphSeriesStyle& style = graph.series[s].style;
             const bool curve = s != kCurrentSeries;

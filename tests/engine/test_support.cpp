@@ -30,4 +30,22 @@ void WriteAll(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+Parms DevelopmentLayout(float sigmaH) {
+    Parms work;
+    work.AzimSigmaH = sigmaH;
+    work.AzimEntries = sigmaH + 15;
+    work.AzimLeftCross = sigmaH + 105;
+    work.AzimRightCross = sigmaH + 285;
+    return work;
+}
+
+Parms LongwallLayout(int16_t longType, float sigmaH, float headgate) {
+    Parms work;
+    work.PlanType = kPlanLongwall;
+    work.LongType = longType;
+    work.AzimSigmaH = sigmaH;
+    work.AzimHeadGate = headgate;
+    return work;
+}
+
 }  // namespace vornexa::test

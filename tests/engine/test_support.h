@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/project.h"
 #include "util/messages.h"
 
 namespace vornexa::test {
@@ -28,6 +29,12 @@ class RecordingPresenter : public MessagePresenter {
     std::vector<Shown> shown;
     std::vector<int> answers;
 };
+
+// A development layout with its openings at fixed angles to SigmaH: entries +15,
+// left crosscut +105, right crosscut +285.
+Parms DevelopmentLayout(float sigmaH);
+// A longwall layout of that sequence, SigmaH and headgate azimuth.
+Parms LongwallLayout(int16_t longType, float sigmaH, float headgate);
 
 // A fresh folder under the system's temporary folder, removed at the end of the test.
 class TempFolder {

@@ -39,11 +39,7 @@ QPoint Polar(double azimuth, double r) {
 }
 
 QImage Development(float sigmaH) {
-    Parms view;
-    view.AzimSigmaH = sigmaH;
-    view.AzimEntries = sigmaH + 15;
-    view.AzimLeftCross = sigmaH + 105;
-    view.AzimRightCross = sigmaH + 285;
+    Parms view = test::DevelopmentLayout(sigmaH);
     return RenderDisplayList(Dev_Paint(view));
 }
 

@@ -40,15 +40,6 @@ struct Opened {
     QPointer<DiagramWindow> window;
 };
 
-Parms Development(float sigmaH) {
-    Parms work;
-    work.AzimSigmaH = sigmaH;
-    work.AzimEntries = sigmaH + 15;
-    work.AzimLeftCross = sigmaH + 105;
-    work.AzimRightCross = sigmaH + 285;
-    return work;
-}
-
 Parms Longwall(int16_t longType, float sigmaH) {
     Parms work;
     work.PlanType = kPlanLongwall;
@@ -177,8 +168,8 @@ void DiagramWindowTest::menusCarryTheirShortcuts() {
 
 void DiagramWindowTest::opensOnTheDiagramOfThePlanType_data() {
     QTest::addColumn<Parms>("work");
-    QTest::newRow("development, SigmaH 0") << Development(0);
-    QTest::newRow("development, SigmaH 45") << Development(45);
+    QTest::newRow("development, SigmaH 0") << test::DevelopmentLayout(0);
+    QTest::newRow("development, SigmaH 45") << test::DevelopmentLayout(45);
     QTest::newRow("longwall type A") << Longwall(0, 200);
     QTest::newRow("longwall type B") << Longwall(1, 200);
 }
@@ -198,7 +189,7 @@ void DiagramWindowTest::redrawSwitchesBetweenDiagrams() {
     Opened window(h.ctx);
     const QImage longwall = window->canvasImage();
 
-    h.state.workParms = Development(30);
+    h.state.workParms = test::DevelopmentLayout(30);
     window->Dev_Paint();
     QCOMPARE(window->canvasImage(), Expected(h.state.workParms));
     QVERIFY(window->canvasImage() != longwall);
@@ -210,7 +201,7 @@ void DiagramWindowTest::redrawSwitchesBetweenDiagrams() {
 
 void DiagramWindowTest::repaintKeepsThePicture() {
     test::WindowHarness h;
-    h.state.workParms = Development(0);
+    h.state.workParms = test::DevelopmentLayout(0);
     Opened window(h.ctx);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.window));
@@ -222,7 +213,7 @@ void DiagramWindowTest::repaintKeepsThePicture() {
     const QImage shown = Rgb32(canvas.grab().toImage());
 
     QCOMPARE(window->canvasImage().cacheKey(), rendered);
-    QCOMPARE(shown, Expected(Development(0)));
+    QCOMPARE(shown, Expected(test::DevelopmentLayout(0)));
 }
 
 void DiagramWindowTest::saveOnlySaysItIsNotActive() {
@@ -252,7 +243,7 @@ void DiagramWindowTest::exitClosesAndDeletesTheWindow() {
 
 void DiagramWindowTest::copyPutsTheClientAreaOnTheClipboard() {
     test::WindowHarness h;
-    h.state.workParms = Development(0);
+    h.state.workParms = test::DevelopmentLayout(0);
     Opened window(h.ctx);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.window));
@@ -280,7 +271,7 @@ void DiagramWindowTest::printFitsTheDiagramOnThePage() {
     printer.setOutputFileName(QString::fromStdString(pdf));
     // A text print before leaves the printer in full-page mode.
     printer.setFullPage(true);
-    h.state.workParms = Development(0);
+    h.state.workParms = test::DevelopmentLayout(0);
     Opened window(h.ctx);
 
     window->fileItem(2)->trigger();

@@ -17,15 +17,6 @@ namespace {
 
 using test::Child;
 
-Parms Layout(int16_t longType, float sigmaH, float headgate) {
-    Parms work;
-    work.PlanType = kPlanLongwall;
-    work.LongType = longType;
-    work.AzimSigmaH = sigmaH;
-    work.AzimHeadGate = headgate;
-    return work;
-}
-
 QChart& ChartOf(QWidget& window) {
     return *Child<QChartView>(window, "graph1").chart();
 }
@@ -132,9 +123,9 @@ void StressGraphWindowTest::seriesCoverTheHalfTurnOfTheCurrentPoint_data() {
     QTest::addColumn<double>("angle");
     QTest::addColumn<double>("percent");
     QTest::addColumn<int>("offset");
-    QTest::newRow("65") << Layout(0, 65, 0) << 65.0 << 99.51 << 0;
-    QTest::newRow("250") << Layout(1, 300, 10) << 250.0 << 99.97 << 180;
-    QTest::newRow("0") << Layout(0, 0, 0) << 0.0 << 12.84 << 0;
+    QTest::newRow("65") << test::LongwallLayout(0, 65, 0) << 65.0 << 99.51 << 0;
+    QTest::newRow("250") << test::LongwallLayout(1, 300, 10) << 250.0 << 99.97 << 180;
+    QTest::newRow("0") << test::LongwallLayout(0, 0, 0) << 0.0 << 12.84 << 0;
 }
 
 void StressGraphWindowTest::seriesCoverTheHalfTurnOfTheCurrentPoint() {
@@ -226,10 +217,10 @@ void StressGraphWindowTest::legendFollowsCurveLegend() {
 
 void StressGraphWindowTest::plotStressFollowsTheWorkingLayout() {
     test::WindowHarness h;
-    h.state.workParms = Layout(0, 65, 0);
+    h.state.workParms = test::LongwallLayout(0, 65, 0);
     StressGraphWindow window(h.ctx);
     QCOMPARE(Current(window).points().at(0).x(), 65.0);
-    h.state.workParms = Layout(1, 300, 10);
+    h.state.workParms = test::LongwallLayout(1, 300, 10);
     window.PlotStress();
     QCOMPARE(h.state.viewParms.AzimSigmaH, 300.0f);
     QCOMPARE(Current(window).points().at(0).x(), 250.0);
@@ -245,7 +236,7 @@ void StressGraphWindowTest::graphStyleZeroRendersOnlyTheCurrentPoint() {
         test::WindowHarness h;
         h.state.graph.GraphStyle = style;
         h.state.graph.CurveLegend = 0;
-        h.state.workParms = Layout(0, 65, 0);
+        h.state.workParms = test::LongwallLayout(0, 65, 0);
         StressGraphWindow window(h.ctx);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
