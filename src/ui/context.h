@@ -11,6 +11,14 @@ namespace vornexa {
 
 struct AppState;
 
+// A font as the settings keep it.
+struct FontChoice {
+    std::string name;
+    float size = 10;
+    bool bold = false;
+    bool italic = false;
+};
+
 struct FileDialogRequest {
     enum class Mode { Open, SaveAs };
     Mode mode = Mode::Open;
@@ -30,6 +38,10 @@ class DialogService {
                                                   const FileDialogRequest& request) = 0;
     // Print (setupOnly false) or print-setup dialog on `printer`; false when cancelled.
     virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer, bool setupOnly) = 0;
+    // An existing program file for the external viewer; nullopt when cancelled.
+    virtual std::optional<std::string> ChooseProgram(QWidget* parent) = 0;
+    // A screen font; the preset comes back when the user cancels.
+    virtual FontChoice ChooseFont(QWidget* parent, const FontChoice& preset) = 0;
 };
 
 // The printer is made on first use: loading the print system is slow at start-up.

@@ -6,14 +6,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -156,7 +154,7 @@ void ParametersDialog::AddAzimuthRow(QGroupBox* frame, int row, Field field, con
     auto* box = new QLineEdit(frame);
     box->setObjectName(QStringLiteral("txtAz%1").arg(QLatin1String(name)));
     box->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 12);
-    box->installEventFilter(this);
+    MakeNumericField(*box);
     auto* bar = new QScrollBar(Qt::Horizontal, frame);
     bar->setObjectName(QStringLiteral("HScroll%1").arg(QLatin1String(name)));
     bar->setRange(0, static_cast<int>(kMaxAzimuth));
@@ -322,32 +320,6 @@ void ParametersDialog::AzimuthBar_Change(Field field) {
         text_[field]->setText(whole);
     }
     RefreshViews();
-}
-
-bool ParametersDialog::eventFilter(QObject* watched, QEvent* event) {
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box != nullptr && event->type() == QEvent::FocusIn) {
-        // After the click that gave the focus, or the click would clear the selection.
-        QTimer::singleShot(0, box, &QLineEdit::selectAll);
-    } else if (box != nullptr && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QString typed = key->text();
-        const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-        if (!shortcut && typed.size() == 1 && typed[0].isPrint() && !AcceptKey(*box, typed)) {
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-bool ParametersDialog::AcceptKey(QLineEdit& box, const QString& typed) const {
-    if (typed[0].unicode() > 127) {
-        return false;
-    }
-    // The key replaces the selection; what stands before it must stay a number.
-    const int at = box.hasSelectedText() ? box.selectionStart() : box.cursorPosition();
-    const std::string before = box.text().left(at).toStdString();
-    return FilterNumericKey(typed[0].unicode(), before) != 0;
 }
 
 void ParametersDialog::cmbRegion_Click(int index) {

@@ -52,9 +52,6 @@ class ParametersDialog : public QDialog {
     DiagramWindow* view() const;
     StressGraphWindow* plot() const;
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     QGroupBox* CreatePlanFrame();
     QGroupBox* CreateSigmaHFrame();
@@ -75,7 +72,6 @@ class ParametersDialog : public QDialog {
 
     void AzimuthText_Change(Field field);
     void AzimuthBar_Change(Field field);
-    bool AcceptKey(QLineEdit& box, const QString& typed) const;
     void cmbRegion_Click(int index);
     void optPlanType_Click(int index);
     void chkShowStress_Click();

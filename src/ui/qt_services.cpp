@@ -1,7 +1,9 @@
 #include "ui/qt_services.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -121,6 +123,40 @@ bool QtDialogService::ChoosePrinter(QWidget* parent, QPrinter& printer, bool set
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<std::string> QtDialogService::ChooseProgram(QWidget* parent) {
+    QFileDialog dialog(parent, QObject::tr("Select External Editor"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+#ifdef _WIN32
+    const QStringList filters = {QStringLiteral("All Files (*.*)"),
+                                 QStringLiteral("Editor Programs (*.EXE)")};
+#else
+    // Programs carry no extension here; the executable bit makes them.
+    const QStringList filters = {QStringLiteral("All Files (*)")};
+    dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
+#endif
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.last());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
+}
+
+FontChoice QtDialogService::ChooseFont(QWidget* parent, const FontChoice& preset) {
+    QFont font(QString::fromStdString(preset.name));
+    font.setPointSizeF(preset.size);
+    font.setBold(preset.bold);
+    font.setItalic(preset.italic);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent);
+    if (!ok) {
+        return preset;
+    }
+    return {chosen.family().toStdString(), static_cast<float>(chosen.pointSizeF()), chosen.bold(),
+            chosen.italic()};
 }
 
 PrinterSource::PrinterSource() = default;

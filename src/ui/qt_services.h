@@ -20,12 +20,14 @@ class QtMessagePresenter : public MessagePresenter {
     QWidget* parent_ = nullptr;
 };
 
-// The desktop's file, print and print-setup dialogs.
+// The desktop's file, print, print-setup and font dialogs.
 class QtDialogService : public DialogService {
   public:
     std::optional<std::string> ChooseFile(QWidget* parent,
                                           const FileDialogRequest& request) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer, bool setupOnly) override;
+    std::optional<std::string> ChooseProgram(QWidget* parent) override;
+    FontChoice ChooseFont(QWidget* parent, const FontChoice& preset) override;
 };
 
 // The file-dialog filter: all files, then the project files, matched in either case.

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTimer>
 
 #include "util/app_error.h"
 #include "util/messages.h"
@@ -18,7 +21,53 @@ constexpr int kFieldColumns = 82;
 constexpr int kFieldRows = 24;
 constexpr int kFieldPointSize = 10;
 
+// Lives as a child of its box, so it goes with it.
+class FieldFilter : public QObject {
+  public:
+    FieldFilter(QLineEdit& box, bool numeric) : QObject(&box), numeric_(numeric) {
+        box.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = static_cast<QLineEdit*>(watched);
+        if (event->type() == QEvent::FocusIn) {
+            // After the click that gave the focus, or the click would clear the selection.
+            QTimer::singleShot(0, box, &QLineEdit::selectAll);
+        } else if (numeric_ && event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QString typed = key->text();
+            const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+            if (!shortcut && typed.size() == 1 && typed[0].isPrint() && !AcceptKey(*box, typed)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    static bool AcceptKey(const QLineEdit& box, const QString& typed) {
+        if (typed[0].unicode() > 127) {
+            return false;
+        }
+        // The key replaces the selection; what stands before it must stay a number.
+        const int at = box.hasSelectedText() ? box.selectionStart() : box.cursorPosition();
+        const std::string before = box.text().left(at).toStdString();
+        return FilterNumericKey(typed[0].unicode(), before) != 0;
+    }
+
+    bool numeric_;
+};
+
 }  // namespace
+
+void SelectAllOnFocus(QLineEdit& box) {
+    new FieldFilter(box, false);
+}
+
+void MakeNumericField(QLineEdit& box) {
+    new FieldFilter(box, true);
+}
 
 bool RunStep(Messenger& messages, bool& cancelled, const std::function<void()>& step) {
     for (;;) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
 
@@ -31,6 +32,12 @@ class BusyCursor {
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
+
+// Entering the box selects its whole text.
+void SelectAllOnFocus(QLineEdit& box);
+// As SelectAllOnFocus, and every printable key typed into the box passes the
+// numeric key filter; shortcuts such as Ctrl+A pass untouched.
+void MakeNumericField(QLineEdit& box);
 
 // Places the window in the middle of its screen.
 void CentreOnScreen(QWidget& window);

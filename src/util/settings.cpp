@@ -16,12 +16,6 @@ constexpr std::string_view kSettings = "Settings";
 constexpr std::string_view kFileMenu = "FileMenu";
 constexpr std::string_view kTextBrowse = "TextBrowse";
 
-#ifdef _WIN32
-constexpr std::string_view kDefaultExternalEditor = "Notepad.exe";
-#else
-constexpr std::string_view kDefaultExternalEditor = "xdg-open";
-#endif
-
 constexpr std::array<std::string_view, 4> kPreferredFonts = {"Arial", "Courier New", "System",
                                                              "Terminal"};
 

@@ -24,6 +24,13 @@ struct RecentFile {
 };
 
 // [Settings], [FileMenu] and [TextBrowse].
+// The platform's default text viewer.
+#ifdef _WIN32
+inline constexpr std::string_view kDefaultExternalEditor = "Notepad.exe";
+#else
+inline constexpr std::string_view kDefaultExternalEditor = "xdg-open";
+#endif
+
 struct SettingsRecord {
     int16_t DefaultUnits = 0;
     int16_t DisplayHistoryWin = 1;

@@ -26,4 +26,24 @@ bool ScriptedDialogs::ChoosePrinter(QWidget*, QPrinter& printer, bool setupOnly)
     return ok;
 }
 
+std::optional<std::string> ScriptedDialogs::ChooseProgram(QWidget*) {
+    ++programDialogs;
+    if (programs.empty()) {
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = programs.front();
+    programs.pop_front();
+    return answer;
+}
+
+FontChoice ScriptedDialogs::ChooseFont(QWidget*, const FontChoice& preset) {
+    fontPresets.push_back(preset);
+    if (fonts.empty()) {
+        return preset;
+    }
+    const std::optional<FontChoice> answer = fonts.front();
+    fonts.pop_front();
+    return answer.value_or(preset);
+}
+
 }  // namespace vornexa::test

@@ -17,6 +17,8 @@ class ScriptedDialogs : public DialogService {
     std::optional<std::string> ChooseFile(QWidget* parent,
                                           const FileDialogRequest& request) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer, bool setupOnly) override;
+    std::optional<std::string> ChooseProgram(QWidget* parent) override;
+    FontChoice ChooseFont(QWidget* parent, const FontChoice& preset) override;
 
     // Next answers of the file dialog; nullopt cancels. Empty script: cancel.
     std::deque<std::optional<std::string>> files;
@@ -27,6 +29,12 @@ class ScriptedDialogs : public DialogService {
     int setupDialogs = 0;
     // When not empty, an accepted printer dialog sends the output to this PDF file.
     std::string pdfPath;
+    // Next answers of the program dialog; empty script: cancel.
+    std::deque<std::optional<std::string>> programs;
+    int programDialogs = 0;
+    // Next answers of the font dialog; nullopt or an empty script: cancel.
+    std::deque<std::optional<FontChoice>> fonts;
+    std::vector<FontChoice> fontPresets;
 };
 
 }  // namespace vornexa::test
