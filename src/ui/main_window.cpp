@@ -198,23 +198,27 @@ void MainWindow::CreateCentralArea() {
 }
 
 void MainWindow::Form_Load() {
-    const SettingsRecord& s = state_.settings;
     LoadRecentFilesMenu();
-    const bool history = s.DisplayHistoryWin == 1;
-    txtMain_->setVisible(history);
-    for (int i = 5; i <= 7; ++i) {
-        utilItems_[static_cast<size_t>(i)]->setEnabled(history);
-    }
-    toolbar_->setVisible(s.EnableMainMenuToolbar == 1);
     ApplyHistoryFont();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     resize(std::min(760, screen.width()), std::min(560, screen.height()));
     const WindowPosition pos = CentreWindow(screen.width(), screen.height(),
                                             frameGeometry().width(), frameGeometry().height());
     move(screen.x() + pos.left, screen.y() + pos.top);
-    if (s.MaxMainMenu == 1) {
-        setWindowState(windowState() | Qt::WindowMaximized);
+    ApplyDisplaySettings();
+}
+
+void MainWindow::ApplyDisplaySettings() {
+    const SettingsRecord& s = state_.settings;
+    const bool history = s.DisplayHistoryWin == 1;
+    txtMain_->setVisible(history);
+    for (int i = 5; i <= 7; ++i) {
+        utilItems_[static_cast<size_t>(i)]->setEnabled(history);
     }
+    utilItems_[6]->setText(history ? tr("Close History &Window") : tr("Restore History &Window"));
+    toolbar_->setVisible(s.EnableMainMenuToolbar == 1);
+    setWindowState(s.MaxMainMenu == 1 ? (windowState() | Qt::WindowMaximized)
+                                      : (windowState() & ~Qt::WindowMaximized));
 }
 
 void MainWindow::ApplyHistoryFont() {

@@ -32,6 +32,8 @@ class MainWindow : public QMainWindow {
     void RefreshCaption();
     UiContext& Context() { return context_; }
     void ApplyHistoryFont();
+    // History window with its menu entries, toolbar and maximised state, from the settings.
+    void ApplyDisplaySettings();
 
     // The commands, also called by start-up and tests.
     void mnuFileItem_Click(int index);
