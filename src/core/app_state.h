@@ -33,6 +33,9 @@ struct AppState {
     GraphSettings graph;
 
     Messenger messages;
+
+    // The file option of the file conversion dialog, kept between openings.
+    int16_t ConvertFileOption = 0;
 };
 
 }  // namespace vornexa

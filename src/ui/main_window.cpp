@@ -20,6 +20,7 @@
 #include "core/project_file.h"
 #include "core/tables.h"
 #include "ui/description_editor.h"
+#include "ui/file_conversion_dialog.h"
 #include "ui/logo_widget.h"
 #include "ui/parameters_dialog.h"
 #include "ui/preview_window.h"
@@ -130,8 +131,8 @@ void MainWindow::CreateUtilitiesMenu() {
         action->setObjectName(QStringLiteral("mnuUtilItem_%1").arg(i));
         connect(action, &QAction::triggered, this, [this, i] { mnuUtilItem_Click(i); });
         utilItems_[static_cast<size_t>(i)] = action;
-        // Settings, options, converter and file conversion come with their own dialogs.
-        action->setEnabled(i >= 4);
+        // Settings, options and the unit converter come with their own dialogs.
+        action->setEnabled(i >= 3);
     }
 }
 
@@ -274,7 +275,9 @@ bool MainWindow::ShowFileDialog(bool saveAs, std::string& startLocation) {
 
 bool MainWindow::FileMenuSave(bool forceDialog) {
     const std::string& current = state_.project.CurrentFile;
-    if (forceDialog || current.empty() || ToUpperAscii(current) == "UNTITLED") {
+    // A converted project carries a bare file name: where it goes is the user's choice.
+    const bool noFolder = current.find(kSeparator) == std::string::npos;
+    if (forceDialog || noFolder || ToUpperAscii(current) == "UNTITLED") {
         std::string start;
         if (!ShowFileDialog(true, start)) {
             return false;
@@ -456,6 +459,12 @@ void MainWindow::mnuEditItem_Click(int index) {
 
 void MainWindow::mnuUtilItem_Click(int index) {
     switch (index) {
+        case 3: {
+            FileConversionDialog dialog(context_, this);
+            dialog.exec();
+            RefreshCaption();
+            break;
+        }
         case 5:
             state_.messages.log.Clear();
             break;

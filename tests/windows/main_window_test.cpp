@@ -1,9 +1,11 @@
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -13,6 +15,7 @@
 #include "support/scripted_dialogs.h"
 #include "test_support.h"
 #include "ui/app_startup.h"
+#include "ui/file_conversion_dialog.h"
 #include "ui/main_window.h"
 #include "ui/qt_services.h"
 #include "util/ini_file.h"
@@ -143,6 +146,25 @@ class MainWindowTest : public QObject {
                  QString::fromStdString("Vornexa: " + f.dir.file("new.VRN")));
         f.window.mnuFileItem_Click(2);
         QCOMPARE(f.dialogs.fileRequests.size(), size_t{1});  // a named project saves directly
+    }
+
+    void saveOfAConvertedProjectAsksWhere() {
+        Fixture f;
+        f.state.project.CurrentFile = f.dir.file("mine.VRN");
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<FileConversionDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            dialog->Command2_Click();
+        });
+        f.window.mnuUtilItem_Click(3);
+        QCOMPARE(f.state.project.CurrentFile, std::string("Metric_mine.VRN"));
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Vornexa: Metric_mine.VRN*"));
+        f.dialogs.files.push_back(f.dir.file("Metric_mine.VRN"));
+        f.window.mnuFileItem_Click(2);
+        QCOMPARE(f.dialogs.fileRequests.size(), size_t{1});
+        QCOMPARE(f.dialogs.fileRequests[0].presetName, std::string("Metric_mine.VRN"));
+        QVERIFY(std::filesystem::exists(f.dir.file("Metric_mine.VRN")));
+        QVERIFY(f.state.project.IsSaved);
     }
 
     void saveIntoAMissingFolderEndsTheCommand() {
