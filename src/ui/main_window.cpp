@@ -22,9 +22,11 @@
 #include "ui/description_editor.h"
 #include "ui/file_conversion_dialog.h"
 #include "ui/logo_widget.h"
+#include "ui/options_dialog.h"
 #include "ui/parameters_dialog.h"
 #include "ui/preview_window.h"
 #include "ui/printing.h"
+#include "ui/stress_dialog.h"
 #include "ui/window_support.h"
 #include "util/text.h"
 
@@ -110,8 +112,6 @@ void MainWindow::CreateInputMenu() {
         editItems_[static_cast<size_t>(i)] = action;
     }
     editItems_[1]->setShortcut(QKeySequence(tr("Ctrl+E")));
-    // The stress parameters dialog is not part of the program yet.
-    editItems_[2]->setEnabled(false);
 }
 
 void MainWindow::CreateUtilitiesMenu() {
@@ -131,8 +131,8 @@ void MainWindow::CreateUtilitiesMenu() {
         action->setObjectName(QStringLiteral("mnuUtilItem_%1").arg(i));
         connect(action, &QAction::triggered, this, [this, i] { mnuUtilItem_Click(i); });
         utilItems_[static_cast<size_t>(i)] = action;
-        // Settings, options and the unit converter come with their own dialogs.
-        action->setEnabled(i >= 3);
+        // Settings and the unit converter come with their own dialogs.
+        action->setEnabled(i != 0 && i != 2);
     }
 }
 
@@ -342,7 +342,7 @@ void MainWindow::OpenParametersDialog() {
     {
         BusyCursor busy;
         parameters_ = new ParametersDialog(
-            context_, [this] { ParametersDialogClosed(); }, this);
+            context_, [this] { InputDialogClosed(); }, this);
     }
     setEnabled(false);
     // A disabled main window must not take the dialog with it.
@@ -350,7 +350,7 @@ void MainWindow::OpenParametersDialog() {
     parameters_->Open();
 }
 
-void MainWindow::ParametersDialogClosed() {
+void MainWindow::InputDialogClosed() {
     setEnabled(true);
     RefreshCaption();
     activateWindow();
@@ -454,11 +454,30 @@ void MainWindow::mnuEditItem_Click(int index) {
         }
     } else if (index == 1) {
         OpenParametersDialog();
+    } else if (index == 2) {
+        OpenStressDialog();
     }
+}
+
+void MainWindow::OpenStressDialog() {
+    StressDialog* dialog = nullptr;
+    {
+        BusyCursor busy;
+        dialog = new StressDialog(
+            context_, [this] { InputDialogClosed(); }, this);
+    }
+    setEnabled(false);
+    dialog->setEnabled(true);
+    dialog->Open();
 }
 
 void MainWindow::mnuUtilItem_Click(int index) {
     switch (index) {
+        case 1: {
+            OptionsDialog dialog(context_, this);
+            dialog.exec();
+            break;
+        }
         case 3: {
             FileConversionDialog dialog(context_, this);
             dialog.exec();

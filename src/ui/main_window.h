@@ -75,7 +75,8 @@ class MainWindow : public QMainWindow {
     void ShowHistoryText();
     void ShowInputScreen();
     void OpenParametersDialog();
-    void ParametersDialogClosed();
+    void OpenStressDialog();
+    void InputDialogClosed();
 
     UiContext& context_;
     AppState& state_;

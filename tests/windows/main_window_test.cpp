@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTest>
@@ -13,11 +14,13 @@
 #include "core/project_commands.h"
 #include "core/startup.h"
 #include "support/scripted_dialogs.h"
+#include "support/window_harness.h"
 #include "test_support.h"
 #include "ui/app_startup.h"
 #include "ui/file_conversion_dialog.h"
 #include "ui/main_window.h"
 #include "ui/qt_services.h"
+#include "ui/stress_dialog.h"
 #include "util/ini_file.h"
 
 using namespace vornexa;
@@ -165,6 +168,21 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.dialogs.fileRequests[0].presetName, std::string("Metric_mine.VRN"));
         QVERIFY(std::filesystem::exists(f.dir.file("Metric_mine.VRN")));
         QVERIFY(f.state.project.IsSaved);
+    }
+
+    void stressDialogDisablesTheMainWindowUntilItCloses() {
+        Fixture f;
+        f.window.show();
+        QVERIFY(f.window.editItem(2)->isEnabled());
+        f.window.mnuEditItem_Click(2);
+        auto* dialog = f.window.findChild<StressDialog*>();
+        QVERIFY(dialog != nullptr && dialog->isVisible() && dialog->isEnabled());
+        QVERIFY(!f.window.isEnabled());
+        test::Child<QLineEdit>(*dialog, "txtDepthCover").setText(QStringLiteral("1200"));
+        test::Click(*dialog, "cmdOK");
+        QVERIFY(f.window.isEnabled());
+        QCOMPARE(f.state.project.DepthCover, 1200.0f);
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Vornexa: Untitled*"));
     }
 
     void saveIntoAMissingFolderEndsTheCommand() {
