@@ -1,5 +1,6 @@
 #include "util/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -123,6 +124,38 @@ size_t NumberPrefixLength(std::string_view text) {
     return i;
 }
 
+// Decimal exponent of the first significant digit of a number found by
+// NumberPrefixLength; the exponent's sign alone does not say it ("0.0001E+2").
+long DecimalMagnitude(std::string_view number) {
+    constexpr long kExponentCap = 1000000;
+    long whole = 0;
+    long zerosAfterPoint = 0;
+    bool point = false;
+    bool significant = false;
+    size_t i = number[0] == '+' || number[0] == '-' ? 1 : 0;
+    for (; i < number.size() && (IsDigit(number[i]) || number[i] == '.'); ++i) {
+        if (number[i] == '.') {
+            point = true;
+        } else if (significant || number[i] != '0') {
+            significant = true;
+            whole += point ? 0 : 1;
+        } else if (point) {
+            ++zerosAfterPoint;
+        }
+    }
+    long exponent = 0;
+    if (i + 1 < number.size()) {
+        const bool negative = number[i + 1] == '-';
+        for (size_t j = i + 1; j < number.size(); ++j) {
+            if (IsDigit(number[j])) {
+                exponent = std::min(kExponentCap, exponent * 10 + (number[j] - '0'));
+            }
+        }
+        exponent = negative ? -exponent : exponent;
+    }
+    return (whole > 0 ? whole - 1 : -zerosAfterPoint - 1) + exponent;
+}
+
 // Converts a prefix found by NumberPrefixLength; overflow gives an infinity.
 double ConvertNumber(std::string_view number) {
     std::string text(number);
@@ -139,9 +172,7 @@ double ConvertNumber(std::string_view number) {
     auto res = std::from_chars(first, text.data() + text.size(), value);
     if (res.ec == std::errc::result_out_of_range) {
         const bool negative = text.front() == '-';
-        const size_t e = text.find_first_of("eE");
-        const bool tiny = e != std::string::npos && e + 1 < text.size() && text[e + 1] == '-';
-        if (tiny) {
+        if (DecimalMagnitude(text) < 0) {
             return negative ? -0.0 : 0.0;
         }
         return negative ? -std::numeric_limits<double>::infinity()

@@ -142,6 +142,25 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
     }
 }
 
+// Digit strings too long for a double: where the number lies decides between 0
+// and an infinity, not the sign of its exponent.
+TEST(LeadingNumber, TellsUnderflowFromOverflowByWhereTheDigitsStand) {
+    const std::string zeros(400, '0');
+    struct Case {
+        std::string text;
+        double value;
+    };
+    const Case cases[] = {
+        {"0." + zeros + "1", 0},     {"-0." + zeros + "1", 0}, {"0." + zeros + "1E+10", 0},
+        {"1" + zeros + "E-5", kInf}, {"-1" + zeros, -kInf},    {"1" + zeros + "E-395", 1e5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(c.text.size() - 8));
+        EXPECT_EQ(LeadingNumber(c.text), c.value);
+        EXPECT_EQ(LenientNumber(c.text), c.value);
+    }
+}
+
 TEST(LenientNumber, IgnoresBlanksAndReadsHexAndOctal) {
     struct Case {
         std::string_view text;
