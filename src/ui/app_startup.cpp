@@ -12,6 +12,7 @@
 #include "core/app_state.h"
 #include "core/project_commands.h"
 #include "core/startup.h"
+#include "ui/desktop_services.h"
 #include "ui/main_window.h"
 #include "ui/qt_services.h"
 
@@ -80,7 +81,8 @@ int RunApplication(int& argc, char** argv, const PlatformInfo& platform) {
     }
     QtDialogService dialogs;
     PrinterSource printer;
-    UiContext context{state, dialogs, printer};
+    QtDesktopService desktop;
+    UiContext context{state, dialogs, printer, desktop};
     MainWindow window(context);
     presenter.SetParent(&window);
     window.Form_Load();

@@ -10,6 +10,7 @@ class QWidget;
 namespace vornexa {
 
 struct AppState;
+class DesktopService;
 
 // A font as the settings keep it.
 struct FontChoice {
@@ -42,6 +43,9 @@ class DialogService {
     virtual std::optional<std::string> ChooseProgram(QWidget* parent) = 0;
     // A screen font; the preset comes back when the user cancels.
     virtual FontChoice ChooseFont(QWidget* parent, const FontChoice& preset) = 0;
+    // The folder chooser, opened on `chosenPath`; on OK true and `chosenPath`
+    // is the chosen folder, ending in the separator; on Cancel it is untouched.
+    virtual bool ChooseFolder(QWidget* parent, AppState& state, std::string& chosenPath) = 0;
 };
 
 // The printer is made on first use: loading the print system is slow at start-up.
@@ -62,6 +66,7 @@ struct UiContext {
     AppState& state;
     DialogService& dialogs;
     PrinterSource& printer;
+    DesktopService& desktop;
 };
 
 }  // namespace vornexa

@@ -12,6 +12,8 @@
 
 #include <filesystem>
 
+#include "ui/folder_chooser.h"
+
 namespace vornexa {
 namespace {
 
@@ -157,6 +159,11 @@ FontChoice QtDialogService::ChooseFont(QWidget* parent, const FontChoice& preset
     }
     return {chosen.family().toStdString(), static_cast<float>(chosen.pointSizeF()), chosen.bold(),
             chosen.italic()};
+}
+
+bool QtDialogService::ChooseFolder(QWidget* parent, AppState& state, std::string& chosenPath) {
+    FolderChooser chooser(state, chosenPath, parent);
+    return chooser.exec() == QDialog::Accepted;
 }
 
 PrinterSource::PrinterSource() = default;

@@ -28,6 +28,7 @@ class QtDialogService : public DialogService {
     bool ChoosePrinter(QWidget* parent, QPrinter& printer, bool setupOnly) override;
     std::optional<std::string> ChooseProgram(QWidget* parent) override;
     FontChoice ChooseFont(QWidget* parent, const FontChoice& preset) override;
+    bool ChooseFolder(QWidget* parent, AppState& state, std::string& chosenPath) override;
 };
 
 // The file-dialog filter: all files, then the project files, matched in either case.

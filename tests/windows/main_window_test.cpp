@@ -62,7 +62,8 @@ struct Fixture {
     AppState state{presenter};
     test::ScriptedDialogs dialogs;
     PrinterSource printer;
-    UiContext context{state, dialogs, printer};
+    test::RecordingDesktop desktop;
+    UiContext context{state, dialogs, printer, desktop};
     MainWindow window{context};
 };
 

@@ -46,4 +46,18 @@ FontChoice ScriptedDialogs::ChooseFont(QWidget*, const FontChoice& preset) {
     return answer.value_or(preset);
 }
 
+bool ScriptedDialogs::ChooseFolder(QWidget*, AppState&, std::string& chosenPath) {
+    folderPresets.push_back(chosenPath);
+    if (folders.empty()) {
+        return false;
+    }
+    const std::optional<std::string> answer = folders.front();
+    folders.pop_front();
+    if (!answer || answer->empty()) {
+        return false;
+    }
+    chosenPath = *answer;
+    return true;
+}
+
 }  // namespace vornexa::test

@@ -19,6 +19,7 @@ class ScriptedDialogs : public DialogService {
     bool ChoosePrinter(QWidget* parent, QPrinter& printer, bool setupOnly) override;
     std::optional<std::string> ChooseProgram(QWidget* parent) override;
     FontChoice ChooseFont(QWidget* parent, const FontChoice& preset) override;
+    bool ChooseFolder(QWidget* parent, AppState& state, std::string& chosenPath) override;
 
     // Next answers of the file dialog; nullopt cancels. Empty script: cancel.
     std::deque<std::optional<std::string>> files;
@@ -35,6 +36,10 @@ class ScriptedDialogs : public DialogService {
     // Next answers of the font dialog; nullopt or an empty script: cancel.
     std::deque<std::optional<FontChoice>> fonts;
     std::vector<FontChoice> fontPresets;
+    // Next answers of the folder chooser; nullopt, an empty text or an empty
+    // script: cancel. The paths it was opened on are kept in order.
+    std::deque<std::optional<std::string>> folders;
+    std::vector<std::string> folderPresets;
 };
 
 }  // namespace vornexa::test

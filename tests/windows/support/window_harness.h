@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "core/app_state.h"
+#include "support/recording_desktop.h"
 #include "support/scripted_dialogs.h"
 #include "test_support.h"
 #include "ui/context.h"
@@ -20,7 +21,8 @@ struct WindowHarness {
     AppState state{presenter};
     ScriptedDialogs dialogs;
     PrinterSource printer;
-    UiContext ctx{state, dialogs, printer};
+    RecordingDesktop desktop;
+    UiContext ctx{state, dialogs, printer, desktop};
 };
 
 // The control of that name; the test ends when the window has none.

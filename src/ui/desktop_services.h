@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QUrl>
+
+#include <string>
+#include <vector>
+
+namespace vornexa {
+
+struct AppState;
+
+// Starting programs and opening files or pages with the desktop's handlers.
+class DesktopService {
+  public:
+    virtual ~DesktopService() = default;
+    // Starts the program with exactly these arguments, through no shell; false
+    // when it could not be started.
+    virtual bool StartProgram(const std::string& program,
+                              const std::vector<std::string>& arguments) = 0;
+    virtual bool OpenUrl(const QUrl& url) = 0;
+};
+
+class QtDesktopService : public DesktopService {
+  public:
+    bool StartProgram(const std::string& program,
+                      const std::vector<std::string>& arguments) override;
+    bool OpenUrl(const QUrl& url) override;
+};
+
+// Copies the file to "~tmpbr.tmp" in the temporary folder and starts the
+// external viewer of the settings on the copy, so the viewer never locks or
+// changes the file itself. False, after a message, when that failed.
+bool ViewWithExternalViewer(AppState& state, DesktopService& desktop, const std::string& file);
+
+}  // namespace vornexa

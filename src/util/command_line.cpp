@@ -1,0 +1,60 @@
+#include "util/command_line.h"
+
+namespace vornexa {
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+}  // namespace
+
+std::vector<std::string> SplitCommandLine(std::string_view line) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    char quote = 0;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        const bool hasNext = i + 1 < line.size();
+        if (quote == '\'') {
+            if (c == '\'') {
+                quote = 0;
+            } else {
+                word += c;
+            }
+        } else if (quote == '"') {
+            if (c == '"') {
+                quote = 0;
+            } else if (c == '\\' && hasNext && (line[i + 1] == '"' || line[i + 1] == '\\')) {
+                word += line[++i];
+            } else {
+                word += c;
+            }
+        } else if (IsBlank(c)) {
+            if (inWord) {
+                words.push_back(std::move(word));
+                word.clear();
+                inWord = false;
+            }
+        } else {
+            inWord = true;
+            if (c == '"' || c == '\'') {
+                quote = c;
+            } else if (c == '\\' && hasNext) {
+                word += line[++i];
+            } else {
+                word += c;
+            }
+        }
+    }
+    if (quote != 0) {
+        return {};
+    }
+    if (inWord) {
+        words.push_back(std::move(word));
+    }
+    return words;
+}
+
+}  // namespace vornexa
