@@ -10,7 +10,6 @@ inline constexpr std::string_view kHelpFileName = "VORN.CHM";
 inline constexpr std::string_view kPdfHelpFileName = "VORN.pdf";
 inline constexpr std::string_view kRevisionDate = "050817";
 inline constexpr std::string_view kDefaultFileExt = "VRN";
-inline constexpr std::string_view kWebPage = "https://vornexa.org/";
 inline constexpr std::string_view kIniFileName = "VORN.INI";
 inline constexpr int kVersionMajor = 1;
 inline constexpr int kVersionMinor = 0;
