@@ -92,8 +92,8 @@ QWidget* FolderChooser::CreateChoices() {
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* layout = new QVBoxLayout(frame);
     Option1_ = new QButtonGroup(frame);
-    const QString captions[kChoiceCount] = {tr("User home"), tr("Application "), tr("Current"),
-                                            tr("User temporary")};
+    const QString captions[kChoiceCount] = {tr("User &home"), tr("&Application "), tr("C&urrent"),
+                                            tr("User &temporary")};
     for (int i = 0; i < kChoiceCount; ++i) {
         auto* option = new QRadioButton(captions[i], frame);
         option->setObjectName(QStringLiteral("Option1_%1").arg(i));

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDate>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QLabel>
@@ -16,17 +17,24 @@
 
 #include "analysis/report.h"
 #include "core/app_state.h"
+#include "core/program_release.h"
 #include "core/project_commands.h"
 #include "core/project_file.h"
 #include "core/tables.h"
 #include "ui/description_editor.h"
+#include "ui/desktop_services.h"
+#include "ui/disclaimer_window.h"
 #include "ui/file_conversion_dialog.h"
 #include "ui/logo_widget.h"
 #include "ui/options_dialog.h"
 #include "ui/parameters_dialog.h"
 #include "ui/preview_window.h"
 #include "ui/printing.h"
+#include "ui/settings_dialog.h"
 #include "ui/stress_dialog.h"
+#include "ui/text_browser.h"
+#include "ui/unit_converter_dialog.h"
+#include "ui/update_window.h"
 #include "ui/window_support.h"
 #include "util/text.h"
 
@@ -89,8 +97,6 @@ void MainWindow::CreateFileMenu() {
         connect(action, &QAction::triggered, this, [this, i] { mnuFileItem_Click(i); });
         fileItems_[static_cast<size_t>(i)] = action;
     }
-    // The text browser comes with its own window; until then the entry is off.
-    fileItems_[9]->setEnabled(false);
     for (int i = 0; i <= kMaxRecentFiles; ++i) {
         QAction* action = i == 0 ? menu->addSeparator() : menu->addAction(QString());
         action->setObjectName(QStringLiteral("mnuFileArray_%1").arg(i));
@@ -131,8 +137,6 @@ void MainWindow::CreateUtilitiesMenu() {
         action->setObjectName(QStringLiteral("mnuUtilItem_%1").arg(i));
         connect(action, &QAction::triggered, this, [this, i] { mnuUtilItem_Click(i); });
         utilItems_[static_cast<size_t>(i)] = action;
-        // Settings and the unit converter come with their own dialogs.
-        action->setEnabled(i != 0 && i != 2);
     }
 }
 
@@ -149,9 +153,48 @@ void MainWindow::CreateHelpMenu() {
         QAction* action = std::string_view(captions[i]) == "-" ? menu->addSeparator()
                                                                : menu->addAction(tr(captions[i]));
         action->setObjectName(QStringLiteral("mnuHelpItem_%1").arg(i));
-        // Help and the reference windows are not part of the program yet.
-        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, [this, i] { mnuHelpItem_Click(i); });
+        // The help book and the reference documents are not part of the program yet.
+        action->setEnabled(i >= 6);
+        helpItems_[static_cast<size_t>(i)] = action;
     }
+}
+
+void MainWindow::mnuHelpItem_Click(int index) {
+    switch (index) {
+        case 6: {
+            DisclaimerWindow disclaimer(context_, this);
+            disclaimer.exec();
+            break;
+        }
+        case 8:
+            ShowUpdateWindow();
+            break;
+        case 10:
+            ShowAboutBox();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::ShowUpdateWindow() {
+    UpdateWindow update(
+        context_, [this](const QUrl& url) { return context_.desktop.OpenUrl(url); },
+        QDate::currentDate(), this);
+    update.exec();
+}
+
+void MainWindow::ShowAboutBox() {
+    const std::string& exe = state_.exeName;
+    const std::string nl(kCrLf);
+    const std::string text =
+        exe + nl + nl + "Version: " + VersionText(kVersionMajor, kVersionMinor, kVersionRevision) +
+        nl + nl + "Revision Date: " + ReleaseDateText() + nl + nl +
+        "This program was originally created by:" + nl + "The Vornexa ground-control team" + nl +
+        "Vornexa mine design software" + nl + nl + "Development of windows version:" + nl +
+        "The Vornexa desktop developers";
+    state_.messages.ShowMessage(text, msg::kInformation, "About the " + exe + " Program");
 }
 
 void MainWindow::CreateToolbar() {
@@ -201,12 +244,21 @@ void MainWindow::CreateCentralArea() {
 void MainWindow::Form_Load() {
     LoadRecentFilesMenu();
     ApplyHistoryFont();
+    if (state_.settings.ShowDisclaim == 1) {
+        DisclaimerWindow disclaimer(context_, this);
+        disclaimer.exec();
+    }
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     resize(std::min(760, screen.width()), std::min(560, screen.height()));
     const WindowPosition pos = CentreWindow(screen.width(), screen.height(),
                                             frameGeometry().width(), frameGeometry().height());
     move(screen.x() + pos.left, screen.y() + pos.top);
     ApplyDisplaySettings();
+    const QDate today = QDate::currentDate();
+    if (UpdateReminderDue(state_.settings.RemindAnnualUpdates,
+                          ReleaseAgeDays(today.year(), today.month(), today.day()))) {
+        ShowUpdateWindow();
+    }
 }
 
 void MainWindow::ApplyDisplaySettings() {
@@ -426,6 +478,11 @@ void MainWindow::mnuFileItem_Click(int index) {
         case 7:
             PreviewProjectData();
             break;
+        case 9: {
+            TextBrowser browser(context_, context_.desktop, browseMemory_, this);
+            browser.exec();
+            break;
+        }
         case 11:
             close();
             break;
@@ -473,8 +530,19 @@ void MainWindow::OpenStressDialog() {
 
 void MainWindow::mnuUtilItem_Click(int index) {
     switch (index) {
+        case 0: {
+            SettingsDialog dialog(
+                context_, [this] { ApplyHistoryFont(); }, [this] { ApplyDisplaySettings(); }, this);
+            dialog.exec();
+            break;
+        }
         case 1: {
             OptionsDialog dialog(context_, this);
+            dialog.exec();
+            break;
+        }
+        case 2: {
+            UnitConverterDialog dialog(context_, this);
             dialog.exec();
             break;
         }

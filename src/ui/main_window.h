@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/context.h"
+#include "ui/text_browser.h"
 
 class QAction;
 class QLabel;
@@ -40,6 +41,7 @@ class MainWindow : public QMainWindow {
     void mnuFileArray_Click(int index);
     void mnuEditItem_Click(int index);
     void mnuUtilItem_Click(int index);
+    void mnuHelpItem_Click(int index);
     bool FileMenuSave(bool forceDialog);
     void LoadProjFile();
 
@@ -47,6 +49,7 @@ class MainWindow : public QMainWindow {
     QAction* recentItem(int index) const { return recentItems_[static_cast<size_t>(index)]; }
     QAction* editItem(int index) const { return editItems_[static_cast<size_t>(index)]; }
     QAction* utilItem(int index) const { return utilItems_[static_cast<size_t>(index)]; }
+    QAction* helpItem(int index) const { return helpItems_[static_cast<size_t>(index)]; }
     QAction* toolbarButton(int index) const { return toolButtons_[static_cast<size_t>(index)]; }
     QPlainTextEdit* history() const { return txtMain_; }
     ParametersDialog* parametersDialog() const;
@@ -76,6 +79,8 @@ class MainWindow : public QMainWindow {
     void ShowInputScreen();
     void OpenParametersDialog();
     void OpenStressDialog();
+    void ShowUpdateWindow();
+    void ShowAboutBox();
     void InputDialogClosed();
 
     UiContext& context_;
@@ -87,11 +92,14 @@ class MainWindow : public QMainWindow {
     std::array<QAction*, 5> recentItems_{};
     std::array<QAction*, 3> editItems_{};
     std::array<QAction*, 8> utilItems_{};
+    std::array<QAction*, 11> helpItems_{};
     std::array<QAction*, 6> toolButtons_{};
     QToolBar* toolbar_ = nullptr;
     QPlainTextEdit* txtMain_ = nullptr;
     QLabel* lblver_ = nullptr;
     QPointer<ParametersDialog> parameters_;
+    // The text browser's folder, remembered for the run.
+    TextBrowserMemory browseMemory_;
 };
 
 }  // namespace vornexa

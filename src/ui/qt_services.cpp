@@ -42,7 +42,7 @@ QMessageBox::Icon IconOf(int style) {
             return QMessageBox::Question;
         case msg::kExclamation:
             return QMessageBox::Warning;
-        case 64:
+        case msg::kInformation:
             return QMessageBox::Information;
         default:
             return QMessageBox::NoIcon;

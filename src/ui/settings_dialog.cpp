@@ -143,16 +143,16 @@ QGroupBox* SettingsDialog::CreateDataFrame() {
     auto* grid = new QGridLayout(frame);
     Text2_ = CreateField("Text2", frame);
     Text2_->setMinimumWidth(fontMetrics().averageCharWidth() * kPathColumns);
-    grid->addWidget(BuddyLabel("Label2", tr("Path:"), Text2_), 0, 0);
+    grid->addWidget(BuddyLabel("Label2", tr("&Path:"), Text2_), 0, 0);
     grid->addWidget(Text2_, 0, 1, 1, 2);
     grid->addWidget(
         CreateButton(
-            "cmdSetPath", tr("Set / Change Path"), [this] { cmdSetPath_Click(); }, frame),
+            "cmdSetPath", tr("Set / &Change Path"), [this] { cmdSetPath_Click(); }, frame),
         0, 3);
     Text1_ = CreateField("Text1", frame);
     Text1_->setValidator(new ExtensionValidator(Text1_));
     Text1_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 12);
-    grid->addWidget(BuddyLabel("Label1", tr("Default extension for data files:"), Text1_), 1, 0, 1,
+    grid->addWidget(BuddyLabel("Label1", tr("Default e&xtension for data files:"), Text1_), 1, 0, 1,
                     2);
     grid->addWidget(Text1_, 1, 2, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
@@ -165,12 +165,12 @@ QGroupBox* SettingsDialog::CreateViewerFrame() {
     frame->setObjectName(QStringLiteral("Frame3"));
     auto* layout = new QHBoxLayout(frame);
     Text4_ = CreateField("Text4", frame);
-    layout->addWidget(BuddyLabel("Label5", tr("Viewer spec:"), Text4_));
+    layout->addWidget(BuddyLabel("Label5", tr("&Viewer spec:"), Text4_));
     layout->addWidget(Text4_, 1);
     layout->addWidget(CreateButton(
         "cmdSelect", tr("&Select"), [this] { cmdSelect_Click(); }, frame));
     layout->addWidget(CreateButton(
-        "cmdSetDefault", tr("Set Default"), [this] { Text4_->setText(Q(kDefaultExternalEditor)); },
+        "cmdSetDefault", tr("Set &Default"), [this] { Text4_->setText(Q(kDefaultExternalEditor)); },
         frame));
     return frame;
 }
@@ -187,13 +187,14 @@ QGroupBox* SettingsDialog::CreateMiscFrame() {
     auto* frame = new QGroupBox(tr("Miscellaneous options"), this);
     frame->setObjectName(QStringLiteral("Frame4"));
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(CreateBox(DispHist, "chkDispHist", tr("Display command history window"), frame),
-                    0, 0, 1, 3);
+    grid->addWidget(
+        CreateBox(DispHist, "chkDispHist", tr("Display command history &window"), frame), 0, 0, 1,
+        3);
     Text3_ = new QLineEdit(frame);
     Text3_->setObjectName(QStringLiteral("Text3"));
     Text3_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
     MakeNumericField(*Text3_);
-    grid->addWidget(BuddyLabel("Label3", tr("Size of command history window (chars)"), Text3_), 1,
+    grid->addWidget(BuddyLabel("Label3", tr("Si&ze of command history window (chars)"), Text3_), 1,
                     0);
     grid->addWidget(Text3_, 1, 1);
     Command5_ = CreateButton(
@@ -204,14 +205,14 @@ QGroupBox* SettingsDialog::CreateMiscFrame() {
         const char* name;
         QString caption;
     } boxes[] = {
-        {KeepRecentFL, "chkKeepRecentFL", tr("Keep recent filelist")},
-        {ShortNames, "chkShortNames", tr("Short names in  file list")},
-        {ShowDiscl, "chkShowDiscl", tr("Show disclaimer at start-up")},
-        {MaxMenu, "chkMaxMenu", tr("Maximize main menu at start-up")},
-        {EnableTB, "chkEnableTB", tr("Enable toolbar")},
-        {LoadLastInputFile, "chkLoadLastInputFile", tr("Load last input file")},
-        {Update, "chkUpdate", tr("Reminder of annual updates")},
-        {CopyExamples, "chkCopyExamples", tr("Copy example files")},
+        {KeepRecentFL, "chkKeepRecentFL", tr("&Keep recent filelist")},
+        {ShortNames, "chkShortNames", tr("Short &names in  file list")},
+        {ShowDiscl, "chkShowDiscl", tr("Show disc&laimer at start-up")},
+        {MaxMenu, "chkMaxMenu", tr("&Maximize main menu at start-up")},
+        {EnableTB, "chkEnableTB", tr("Enable &toolbar")},
+        {LoadLastInputFile, "chkLoadLastInputFile", tr("Load last &input file")},
+        {Update, "chkUpdate", tr("&Reminder of annual updates")},
+        {CopyExamples, "chkCopyExamples", tr("Copy &example files")},
     };
     int row = 2;
     int column = 0;

@@ -20,6 +20,7 @@ inline constexpr int kRetryCancel = 5;
 inline constexpr int kCritical = 16;
 inline constexpr int kQuestion = 32;
 inline constexpr int kExclamation = 48;
+inline constexpr int kInformation = 64;
 inline constexpr int kDefaultButton2 = 256;
 
 inline constexpr int kOk = 1;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Starts the real program under Xvfb with a project on the command line, finds its
+# Starts the real program under Xvfb with a project on the command line, closes
+# the disclaimer and then the update reminder that a first start shows, finds its
 # main window by caption and the parameters dialog and diagram that opening a
 # project shows, closes the dialog with Escape and the program through File, Exit,
 # and expects a clean exit.
@@ -16,6 +17,20 @@ set -euo pipefail
 exe=$1 project=$2
 "$exe" "\"$project\"" &
 pid=$!
+wait_for() {
+    for _ in $(seq 100); do
+        xdotool search --name "$1" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "no window named $1"; kill $pid; exit 1
+}
+wait_for '^Disclaimer for VORNEXA$'
+if xdotool search --name '^Program Update for ' >/dev/null 2>&1; then
+    echo "the update reminder came before the disclaimer was closed"; kill $pid; exit 1
+fi
+xdotool key Return
+wait_for '^Program Update for VORNEXA$'
+xdotool key Return
 caption="Vornexa: $project"
 for _ in $(seq 100); do
     if xwininfo -root -tree | grep -qF "\"$caption\""; then
@@ -24,13 +39,6 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 xwininfo -root -tree | grep -F "\"$caption\"" || { echo "no window captioned $caption"; kill $pid; exit 1; }
-wait_for() {
-    for _ in $(seq 100); do
-        xdotool search --name "$1" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    echo "no window named $1"; kill $pid; exit 1
-}
 wait_for '^Parameters$'
 wait_for '^View Stress Orientation$'
 dialog=$(xdotool search --name '^Parameters$' | head -n 1)

@@ -113,10 +113,10 @@ class FolderChooserTest : public QObject {
     void applicationCaptionEndsInABlank() {
         Fixture f;
         FolderChooser& c = f.Open("/");
-        QCOMPARE(test::Child<QRadioButton>(c, "Option1_1").text(), QStringLiteral("Application "));
-        QCOMPARE(test::Child<QRadioButton>(c, "Option1_0").text(), QStringLiteral("User home"));
+        QCOMPARE(test::Child<QRadioButton>(c, "Option1_1").text(), QStringLiteral("&Application "));
+        QCOMPARE(test::Child<QRadioButton>(c, "Option1_0").text(), QStringLiteral("User &home"));
         QCOMPARE(test::Child<QRadioButton>(c, "Option1_3").text(),
-                 QStringLiteral("User temporary"));
+                 QStringLiteral("User &temporary"));
     }
 
     void okGivesTheFolderWithOneSeparator_data() {

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -40,6 +41,9 @@ struct Fixture {
         InitialiseState(state, platform);
         // The parameters dialog after New and Open has tests of its own.
         state.options.ShowInputScreenOnLoad = 0;
+        // The start-up windows have a test of their own.
+        state.settings.ShowDisclaim = 0;
+        state.settings.RemindAnnualUpdates = 0;
         state.settings.DisplayHistoryWin = 1;
         state.messages.log.enabled = true;
         window.Form_Load();
@@ -184,6 +188,49 @@ class MainWindowTest : public QObject {
         QVERIFY(f.window.isEnabled());
         QCOMPARE(f.state.project.DepthCover, 1200.0f);
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Vornexa: Untitled*"));
+    }
+
+    void startupShowsTheDisclaimerThenTheUpdateReminder() {
+        test::TempFolder dir;
+        test::RecordingPresenter presenter;
+        AppState state{presenter};
+        PlatformInfo platform;
+        platform.programFolder = dir.file("prog");
+        platform.documents = dir.path().string();
+        InitialiseState(state, platform);
+        state.settings.ShowDisclaim = 1;
+        state.settings.RemindAnnualUpdates = 1;
+        test::ScriptedDialogs dialogs;
+        PrinterSource printer;
+        test::RecordingDesktop desktop;
+        UiContext context{state, dialogs, printer, desktop};
+        MainWindow window{context};
+        QStringList shown;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&shown, &window] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shown << modal->objectName();
+                QVERIFY(!window.isVisible());
+                static_cast<QDialog*>(modal)->accept();
+            }
+        });
+        poll.start(10);
+        window.Form_Load();
+        QCOMPARE(shown, (QStringList{"frmDisclaimer", "frmUpdate"}));
+    }
+
+    void helpMenuOpensTheAboutBox() {
+        Fixture f;
+        QVERIFY(f.window.helpItem(10)->isEnabled());
+        f.window.mnuHelpItem_Click(10);
+        QCOMPARE(f.presenter.shown.size(), size_t{1});
+        const auto& about = f.presenter.shown[0];
+        QCOMPARE(about.title, std::string("About the VORNEXA Program"));
+        QCOMPARE(about.style, msg::kInformation);
+        QVERIFY(about.text.rfind("VORNEXA\r\n\r\nVersion: 1.0.00\r\n\r\n"
+                                 "Revision Date: 20-Aug-2013\r\n",
+                                 0) == 0);
+        QVERIFY(about.text.find("Development of windows version:") != std::string::npos);
     }
 
     void saveIntoAMissingFolderEndsTheCommand() {
