@@ -100,6 +100,17 @@ std::string WithSeparator(std::string_view folder) {
     return out;
 }
 
+std::string DocumentFolder(const std::string& programFolder) {
+    const std::string program = WithSeparator(programFolder);
+    const std::filesystem::path installed =
+        std::filesystem::path(program) / ".." / "share" / "vornexa";
+    std::error_code error;
+    if (std::filesystem::is_directory(installed, error)) {
+        return WithSeparator(installed.lexically_normal().string());
+    }
+    return program;
+}
+
 Folders ResolveUserFolders(const std::string& documents, const std::string& desktop,
                            const std::string& program, bool create) {
     Folders folders;

@@ -25,6 +25,11 @@ std::string WithSeparator(std::string_view folder);
 Folders ResolveUserFolders(const std::string& documents, const std::string& desktop,
                            const std::string& program, bool create);
 
+// Where the help and the reference documents are: "../share/vornexa/" beside
+// the program folder when the program is installed, else the program folder
+// itself (the build tree). Ends in the separator.
+std::string DocumentFolder(const std::string& programFolder);
+
 // True for an existing regular file; wildcards match like a directory listing.
 bool FileExists(const std::string& path);
 // True for an existing folder or file; "Invalid path: " unless quiet.

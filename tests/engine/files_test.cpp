@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "test_support.h"
@@ -145,6 +147,14 @@ TEST(Encoding, EncodesWindows1252OnlyWhenEverythingFits) {
     for (const char* text : {"plain", "café €", "Шахта", "Ã©", "Ÿ…‰"}) {
         EXPECT_EQ(DecodeFileText(EncodeFileText(text)), text) << text;
     }
+}
+
+TEST_F(FilesTest, DocumentsBesideTheProgramOrInstalledUnderShare) {
+    const std::string bin = dir.file("bin");
+    std::filesystem::create_directories(bin);
+    EXPECT_EQ(DocumentFolder(bin), bin + "/");
+    std::filesystem::create_directories(dir.file("share/vornexa"));
+    EXPECT_EQ(DocumentFolder(bin + "/"), dir.file("share/vornexa") + "/");
 }
 
 }  // namespace
