@@ -82,12 +82,14 @@ struct RefDoc {
     std::string_view fileName;
     std::string_view title;
 };
-inline constexpr std::array<RefDoc, 5> kRefDocs = {{
-    {"VORN_Method.pdf", "Method note: openings and the horizontal stress"},
-    {"VORN_Development_Example.pdf", "Worked example: development entries and crosscuts"},
-    {"VORN_Longwall_Example.pdf", "Worked example: longwall headgate stress"},
-    {"VORN_File_Reference.pdf", "Project and settings file reference"},
-    {"VORN_Unit_Tables.pdf", "Unit conversion tables"},
+
+// The reference documents of the Resource Files window, installed with the help.
+inline constexpr std::array<RefDoc, 5> kReferenceDocuments = {{
+    {"method_note.pdf", "Method Note"},
+    {"development_example.pdf", "Worked Development Example"},
+    {"longwall_example.pdf", "Worked Longwall Example"},
+    {"file_reference.pdf", "Project and Settings File Reference"},
+    {"unit_tables.pdf", "Unit Conversion Tables"},
 }};
 
 }  // namespace vornexa

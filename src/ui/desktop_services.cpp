@@ -9,15 +9,44 @@
 #include "util/files.h"
 
 namespace vornexa {
+namespace {
 
-bool QtDesktopService::StartProgram(const std::string& program,
-                                    const std::vector<std::string>& arguments) {
+constexpr int kRunTimeoutMs = 30000;
+
+QStringList ArgumentList(const std::vector<std::string>& arguments) {
     QStringList list;
     list.reserve(static_cast<qsizetype>(arguments.size()));
     for (const std::string& argument : arguments) {
         list.append(QString::fromStdString(argument));
     }
-    return QProcess::startDetached(QString::fromStdString(program), list);
+    return list;
+}
+
+}  // namespace
+
+bool QtDesktopService::StartProgram(const std::string& program,
+                                    const std::vector<std::string>& arguments) {
+    return QProcess::startDetached(QString::fromStdString(program), ArgumentList(arguments));
+}
+
+int QtDesktopService::RunProgram(const std::string& program,
+                                 const std::vector<std::string>& arguments) {
+    QProcess process;
+    process.setProgram(QString::fromStdString(program));
+    process.setArguments(ArgumentList(arguments));
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start();
+    if (!process.waitForStarted(kRunTimeoutMs)) {
+        return -1;
+    }
+    if (!process.waitForFinished(kRunTimeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
 bool QtDesktopService::OpenUrl(const QUrl& url) {

@@ -17,6 +17,10 @@ class DesktopService {
     // when it could not be started.
     virtual bool StartProgram(const std::string& program,
                               const std::vector<std::string>& arguments) = 0;
+    // Runs the program with exactly these arguments, through no shell, and waits
+    // for it: its exit code, or -1 when it could not start, crashed or hung.
+    virtual int RunProgram(const std::string& program,
+                           const std::vector<std::string>& arguments) = 0;
     virtual bool OpenUrl(const QUrl& url) = 0;
 };
 
@@ -24,6 +28,7 @@ class QtDesktopService : public DesktopService {
   public:
     bool StartProgram(const std::string& program,
                       const std::vector<std::string>& arguments) override;
+    int RunProgram(const std::string& program, const std::vector<std::string>& arguments) override;
     bool OpenUrl(const QUrl& url) override;
 };
 

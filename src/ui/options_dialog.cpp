@@ -13,6 +13,7 @@
 
 #include "core/app_state.h"
 #include "core/tables.h"
+#include "ui/file_association.h"
 #include "ui/window_support.h"
 #include "util/numbers.h"
 #include "util/text.h"
@@ -44,7 +45,7 @@ QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const QString& caption
 }  // namespace
 
 OptionsDialog::OptionsDialog(UiContext& context, QWidget* parent)
-    : QDialog(parent), state_(context.state) {
+    : QDialog(parent), state_(context.state), desktop_(context.desktop) {
     setObjectName(QStringLiteral("frmVORNOpts"));
     setWindowTitle(tr("Options"));
 
@@ -104,10 +105,8 @@ QGroupBox* OptionsDialog::CreateAssociationFrame() {
     auto* frame = new QGroupBox(tr("Create a file association"), this);
     frame->setObjectName(QStringLiteral("Frame18"));
     auto* row = new QHBoxLayout(frame);
-    QPushButton* button = AddButton(frame, row, tr("C&reate file association"), "cmdFileAssoc");
-    // The desktop integration that registers the project files is still to come.
-    button->setEnabled(false);
-    button->setToolTip(tr("File association is not available yet"));
+    connect(AddButton(frame, row, tr("C&reate file association"), "cmdFileAssoc"),
+            &QPushButton::clicked, this, [this] { CreateFileAssociation(state_, desktop_); });
     row->addStretch(1);
     return frame;
 }

@@ -68,6 +68,7 @@ class OptionsDialog : public QDialog {
     };
 
     AppState& state_;
+    DesktopService& desktop_;
     bool Accepted_ = false;
     bool unloaded_ = false;
     bool regionTyped_ = false;

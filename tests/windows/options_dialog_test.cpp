@@ -414,13 +414,38 @@ class OptionsDialogTest : public QObject {
         QCOMPARE(f.Box(box.toLatin1().constData()).text(), QStringLiteral("12.5"));
     }
 
-    void fileAssociationIsShownButNotOffered() {
+    void fileAssociationAsksThenRegisters_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<size_t>("runs");
+        QTest::addColumn<size_t>("messages");
+        QTest::newRow("Yes") << msg::kYes << size_t{2} << size_t{2};
+        QTest::newRow("No") << msg::kNo << size_t{0} << size_t{1};
+    }
+    void fileAssociationAsksThenRegisters() {
+        QFETCH(int, answer);
         Fixture f;
+        const bool hadDataHome = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+        const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(f.dir.file("data")));
         OptionsDialog& d = f.Open();
         auto& button = test::Child<QAbstractButton>(d, "cmdFileAssoc");
-        QVERIFY(!button.isEnabled());
-        QVERIFY(!button.toolTip().isEmpty());
+        QVERIFY(button.isEnabled());
+        QVERIFY(button.toolTip().isEmpty());
         QVERIFY(f.Tabs().widget(0)->isAncestorOf(&button));
+        f.h.presenter.answers = {answer};
+        button.click();
+        if (hadDataHome) {
+            qputenv("XDG_DATA_HOME", oldDataHome);
+        } else {
+            qunsetenv("XDG_DATA_HOME");
+        }
+
+        QVERIFY(d.isVisible());
+        QTEST(f.h.desktop.runs.size(), "runs");
+        QTEST(f.h.presenter.shown.size(), "messages");
+        QCOMPARE(f.h.presenter.shown[0].style, msg::kYesNo);
+        QCOMPARE(std::filesystem::exists(f.dir.file("data/applications/vornexa.desktop")),
+                 answer == msg::kYes);
     }
 
     void unwrittenSettingsFileIsReported() {

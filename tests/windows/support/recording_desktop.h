@@ -21,14 +21,26 @@ class RecordingDesktop : public DesktopService {
         starts.push_back({program, arguments});
         return startResult;
     }
+    // Nothing is run: the call is kept and the next scripted exit code answered.
+    int RunProgram(const std::string& program, const std::vector<std::string>& arguments) override {
+        runs.push_back({program, arguments});
+        if (exitCodes.empty()) {
+            return 0;
+        }
+        const int code = exitCodes.front();
+        exitCodes.erase(exitCodes.begin());
+        return code;
+    }
     bool OpenUrl(const QUrl& url) override {
         urls.push_back(url);
         return openResult;
     }
     std::vector<Start> starts;
+    std::vector<Start> runs;
     std::vector<QUrl> urls;
     bool startResult = true;
     bool openResult = true;
+    std::vector<int> exitCodes;
 };
 
 }  // namespace vornexa::test

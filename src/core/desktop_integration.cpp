@@ -1,0 +1,190 @@
+#include "core/desktop_integration.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "util/text.h"
+
+namespace vornexa {
+namespace {
+
+constexpr std::string_view kExecReserved = " \t\n\"'\\><~|&;$*?#()`";
+constexpr std::string_view kEscapedInQuotes = "\"`$\\";
+
+std::string ToLowerAscii(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+std::string EscapeXml(std::string_view text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string DoublePercents(std::string_view text) {
+    std::string doubled;
+    for (const char c : text) {
+        doubled += c;
+        if (c == '%') {
+            doubled += '%';
+        }
+    }
+    return doubled;
+}
+
+bool IsAbsolute(const char* path) {
+    return path != nullptr && path[0] == '/';
+}
+
+std::string WithoutTrailingSeparators(std::string folder) {
+    while (folder.size() > 1 && folder.back() == '/') {
+        folder.pop_back();
+    }
+    return folder;
+}
+
+}  // namespace
+
+std::string AssociationQuestion(std::string_view extension) {
+    return "This operation may break an existing association of file extension " +
+           std::string(extension) + " with other programs on this computer. Proceed?";
+}
+
+std::string AssociationDoneMessage(std::string_view extension, std::string_view openCommand) {
+    return "The file association for " + std::string(extension) + " has been made to " +
+           std::string(openCommand);
+}
+
+std::string AssociationLogLine(std::string_view programFolder, std::string_view programName,
+                               std::string_view extension) {
+    return std::string(programFolder) + " " + std::string(programName) + " " +
+           std::string(extension);
+}
+
+std::string QuoteExecArgument(std::string_view argument) {
+    const std::string plain = DoublePercents(argument);
+    if (!argument.empty() && argument.find_first_of(kExecReserved) == std::string_view::npos) {
+        return plain;
+    }
+    std::string quoted = "\"";
+    for (const char c : plain) {
+        if (kEscapedInQuotes.find(c) != std::string_view::npos) {
+            quoted += '\\';
+        }
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::string ExecCommand(std::string_view programPath) {
+    return QuoteExecArgument(programPath) + " %f";
+}
+
+std::string EscapeEntryValue(std::string_view value) {
+    std::string escaped;
+    for (const char c : value) {
+        switch (c) {
+            case '\\':
+                escaped += "\\\\";
+                break;
+            case '\n':
+                escaped += "\\n";
+                break;
+            case '\t':
+                escaped += "\\t";
+                break;
+            case '\r':
+                escaped += "\\r";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string MimePackageXml(std::string_view extension) {
+    std::vector<std::string> patterns;
+    for (const std::string& form :
+         {std::string(extension), ToUpperAscii(extension), ToLowerAscii(extension)}) {
+        if (std::find(patterns.begin(), patterns.end(), form) == patterns.end()) {
+            patterns.push_back(form);
+        }
+    }
+    std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+        "  <mime-type type=\"" +
+        std::string(kProjectMimeType) +
+        "\">\n"
+        "    <comment>Vornexa project</comment>\n"
+        "    <sub-class-of type=\"text/plain\"/>\n";
+    for (const std::string& pattern : patterns) {
+        xml += "    <glob pattern=\"*." + EscapeXml(pattern) + "\"/>\n";
+    }
+    return xml +
+           "  </mime-type>\n"
+           "</mime-info>\n";
+}
+
+std::string DesktopEntryText(std::string_view execCommand) {
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=Vornexa\n"
+           "Comment=Ground-control design for underground coal mines\n"
+           "Exec=" +
+           EscapeEntryValue(execCommand) +
+           "\n"
+           "Icon=vornexa\n"
+           "Terminal=false\n"
+           "MimeType=" +
+           std::string(kProjectMimeType) +
+           ";\n"
+           "Categories=Science;Engineering;\n";
+}
+
+std::optional<std::string> DataHome(const char* xdgDataHome, const char* home) {
+    // A relative XDG_DATA_HOME is invalid and must be ignored.
+    if (IsAbsolute(xdgDataHome)) {
+        return WithoutTrailingSeparators(xdgDataHome);
+    }
+    if (IsAbsolute(home)) {
+        const std::string base = WithoutTrailingSeparators(home);
+        return (base == "/" ? "" : base) + "/.local/share";
+    }
+    return std::nullopt;
+}
+
+AssociationFiles AssociationPaths(std::string_view dataHome) {
+    const std::string base(dataHome);
+    return {base + "/mime", base + "/mime/packages/vornexa-mime.xml",
+            base + "/applications/" + std::string(kDesktopEntryName)};
+}
+
+std::vector<ProgramCall> AssociationCommands(const AssociationFiles& files) {
+    return {
+        {"update-mime-database", {files.mimeFolder}},
+        {"xdg-mime", {"default", std::string(kDesktopEntryName), std::string(kProjectMimeType)}}};
+}
+
+}  // namespace vornexa
