@@ -85,6 +85,7 @@ int RunApplication(int& argc, char** argv, const PlatformInfo& platform) {
     UiContext context{state, dialogs, printer, desktop};
     MainWindow window(context);
     presenter.SetParent(&window);
+    window.Help().InstallF1(app);
     window.Form_Load();
     const std::vector<std::string> args(argv + 1, argv + argc);
     OpenStartupProjects(window, CommandLineProject(args));

@@ -25,11 +25,13 @@
 #include "ui/desktop_services.h"
 #include "ui/disclaimer_window.h"
 #include "ui/file_conversion_dialog.h"
+#include "ui/help_service.h"
 #include "ui/logo_widget.h"
 #include "ui/options_dialog.h"
 #include "ui/parameters_dialog.h"
 #include "ui/preview_window.h"
 #include "ui/printing.h"
+#include "ui/resource_window.h"
 #include "ui/settings_dialog.h"
 #include "ui/stress_dialog.h"
 #include "ui/text_browser.h"
@@ -54,7 +56,10 @@ QString VersionLabel() {
 }  // namespace
 
 MainWindow::MainWindow(UiContext& context, QWidget* parent)
-    : QMainWindow(parent), context_(context), state_(context.state) {
+    : QMainWindow(parent),
+      context_(context),
+      state_(context.state),
+      help_(context.state, context.desktop) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("VORN"));
     CreateMenus();
@@ -154,14 +159,26 @@ void MainWindow::CreateHelpMenu() {
                                                                : menu->addAction(tr(captions[i]));
         action->setObjectName(QStringLiteral("mnuHelpItem_%1").arg(i));
         connect(action, &QAction::triggered, this, [this, i] { mnuHelpItem_Click(i); });
-        // The help book and the reference documents are not part of the program yet.
-        action->setEnabled(i >= 6);
         helpItems_[static_cast<size_t>(i)] = action;
     }
 }
 
 void MainWindow::mnuHelpItem_Click(int index) {
     switch (index) {
+        case 0:
+            help_.ShowContents();
+            break;
+        case 1:
+            help_.ShowIndex();
+            break;
+        case 2:
+            help_.OpenPdfHelp();
+            break;
+        case 4: {
+            ResourceWindow resources(context_, this);
+            resources.exec();
+            break;
+        }
         case 6: {
             DisclaimerWindow disclaimer(context_, this);
             disclaimer.exec();
@@ -605,6 +622,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         }
     }
     SaveDefaultSettings(state_, 3);
+    help_.CloseHelp();
     event->accept();
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/context.h"
+#include "ui/help_service.h"
 #include "ui/text_browser.h"
 
 class QAction;
@@ -32,6 +33,7 @@ class MainWindow : public QMainWindow {
     void Form_Load();
     void RefreshCaption();
     UiContext& Context() { return context_; }
+    HelpService& Help() { return help_; }
     void ApplyHistoryFont();
     // History window with its menu entries, toolbar and maximised state, from the settings.
     void ApplyDisplaySettings();
@@ -100,6 +102,7 @@ class MainWindow : public QMainWindow {
     QPointer<ParametersDialog> parameters_;
     // The text browser's folder, remembered for the run.
     TextBrowserMemory browseMemory_;
+    HelpService help_;
 };
 
 }  // namespace vornexa
