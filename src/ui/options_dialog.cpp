@@ -132,17 +132,7 @@ QGroupBox* OptionsDialog::CreateDevelFrame() {
     auto* frame = new QGroupBox(tr("Development options"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* grid = new QGridLayout(frame);
-    cmbRegion_ = new QComboBox(frame);
-    cmbRegion_->setObjectName(QStringLiteral("cmbRegion"));
-    cmbRegion_->setEditable(true);
-    cmbRegion_->setInsertPolicy(QComboBox::NoInsert);
-    // Typed text must stay as typed: it chooses no region.
-    cmbRegion_->setCompleter(nullptr);
-    auto* label = new QLabel(tr("&Region"), frame);
-    label->setObjectName(QStringLiteral("lblRegion"));
-    label->setBuddy(cmbRegion_);
-    grid->addWidget(label, 0, 0);
-    grid->addWidget(cmbRegion_, 0, 1);
+    cmbRegion_ = AddRegionRow(*grid, tr("&Region"));
     connect(cmbRegion_, &QComboBox::activated, this, [this](int index) {
         regionTyped_ = false;
         cmbRegion_Click(index);

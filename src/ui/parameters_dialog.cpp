@@ -86,17 +86,7 @@ QGroupBox* ParametersDialog::CreateSigmaHFrame() {
     auto* frame = new QGroupBox(tr("Horizontal stress parameters"), this);
     frame->setObjectName(QStringLiteral("frameSigmaH"));
     auto* grid = new QGridLayout(frame);
-    cmbRegion_ = new QComboBox(frame);
-    cmbRegion_->setObjectName(QStringLiteral("cmbRegion"));
-    cmbRegion_->setEditable(true);
-    cmbRegion_->setInsertPolicy(QComboBox::NoInsert);
-    // Typed text must stay as typed: it chooses no region.
-    cmbRegion_->setCompleter(nullptr);
-    auto* label = new QLabel(tr("Re&gion"), frame);
-    label->setObjectName(QStringLiteral("lblRegion"));
-    label->setBuddy(cmbRegion_);
-    grid->addWidget(label, 0, 0);
-    grid->addWidget(cmbRegion_, 0, 1, 1, 2);
+    cmbRegion_ = AddRegionRow(*grid, tr("Re&gion"), 2);
     connect(cmbRegion_, &QComboBox::activated, this, [this](int index) {
         regionTyped_ = false;
         cmbRegion_Click(index);

@@ -69,17 +69,7 @@ QGroupBox* StressDialog::CreateInputFrame() {
     auto* frame = new QGroupBox(tr("Input parameters"), this);
     frame->setObjectName(QStringLiteral("frameSigmaH"));
     auto* grid = new QGridLayout(frame);
-    cmbRegion_ = new QComboBox(frame);
-    cmbRegion_->setObjectName(QStringLiteral("cmbRegion"));
-    cmbRegion_->setEditable(true);
-    cmbRegion_->setInsertPolicy(QComboBox::NoInsert);
-    // A completer would fill in a region the user has not finished typing.
-    cmbRegion_->setCompleter(nullptr);
-    auto* label = new QLabel(tr("&Region"), frame);
-    label->setObjectName(QStringLiteral("lblRegion"));
-    label->setBuddy(cmbRegion_);
-    grid->addWidget(label, 0, 0);
-    grid->addWidget(cmbRegion_, 0, 1);
+    cmbRegion_ = AddRegionRow(*grid, tr("&Region"));
     connect(cmbRegion_, &QComboBox::activated, this, &StressDialog::cmbRegion_Change);
     connect(cmbRegion_->lineEdit(), &QLineEdit::textEdited, this, &StressDialog::cmbRegion_Change);
 

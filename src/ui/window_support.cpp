@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -60,6 +63,22 @@ class FieldFilter : public QObject {
 };
 
 }  // namespace
+
+QComboBox* AddRegionRow(QGridLayout& grid, const QString& caption, int columns) {
+    QWidget* frame = grid.parentWidget();
+    auto* box = new QComboBox(frame);
+    box->setObjectName(QStringLiteral("cmbRegion"));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    // A completer would fill in a region the user has not finished typing.
+    box->setCompleter(nullptr);
+    auto* label = new QLabel(caption, frame);
+    label->setObjectName(QStringLiteral("lblRegion"));
+    label->setBuddy(box);
+    grid.addWidget(label, 0, 0);
+    grid.addWidget(box, 0, 1, 1, columns);
+    return box;
+}
 
 void SelectAllOnFocus(QLineEdit& box) {
     new FieldFilter(box, false);

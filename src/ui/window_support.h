@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+class QComboBox;
+class QGridLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
@@ -38,6 +40,10 @@ void SelectAllOnFocus(QLineEdit& box);
 // As SelectAllOnFocus, and every printable key typed into the box passes the
 // numeric key filter; shortcuts such as Ctrl+A pass untouched.
 void MakeNumericField(QLineEdit& box);
+
+// Row 0 of the grid: the label "lblRegion" and the editable region box
+// "cmbRegion" spanning `columns`; typed text stays as typed.
+QComboBox* AddRegionRow(QGridLayout& grid, const QString& caption, int columns = 1);
 
 // Places the window in the middle of its screen.
 void CentreOnScreen(QWidget& window);
