@@ -19,7 +19,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/window_support.h"
 
 namespace vornexa {
 namespace {
@@ -84,6 +83,7 @@ QWidget* HelpWindow::CreateContentsTab() {
         item->setData(0, kTargetRole, Q(entry.target));
         parents.push_back(item);
     }
+    tree_->expandToDepth(0);
     connect(tree_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         OpenTarget(item->data(0, kTargetRole).toString().toStdString());
     });
@@ -149,7 +149,9 @@ void HelpWindow::FitScreen() {
     resize(std::min(width * 120, area.width() * 9 / 10),
            std::min(line * 40, area.height() * 9 / 10));
     tabs_->setMinimumWidth(std::min(width * 28, area.width() / 4));
-    CentreOnScreen(*this);
+    // Not CentreOnScreen: its adjustSize would shrink the window to its smallest.
+    const QRect screenArea = screen()->availableGeometry();
+    move(screenArea.center() - rect().center());
 }
 
 void HelpWindow::Present(int tab) {
