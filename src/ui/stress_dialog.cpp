@@ -41,7 +41,7 @@ QString Caption(const char* base, int quantity, int units) {
 StressDialog::StressDialog(UiContext& context, std::function<void()> closed, QWidget* parent)
     : QDialog(parent), state_(context.state), closed_(std::move(closed)) {
     setObjectName(QStringLiteral("frmStressParm"));
-    setWindowTitle(QStringLiteral("Magnitute of Horizontal Stress"));
+    setWindowTitle(QStringLiteral("Magnitude of Horizontal Stress"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CreateInputFrame());

@@ -99,7 +99,7 @@ class StressDialogTest : public QObject {
         Fixture f;
         f.h.state.project.CurrentUnits = static_cast<int16_t>(units);
         StressDialog& d = f.Open();
-        QCOMPARE(d.windowTitle(), QStringLiteral("Magnitute of Horizontal Stress"));
+        QCOMPARE(d.windowTitle(), QStringLiteral("Magnitude of Horizontal Stress"));
         QCOMPARE(Visible(Child<QLabel>(d, "Label1")), depth);
         QCOMPARE(Visible(Child<QLabel>(d, "Label2")), modulus);
         QCOMPARE(Visible(Child<QLabel>(d, "Label3")), stress);
