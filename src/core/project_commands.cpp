@@ -1,5 +1,7 @@
 #include "core/project_commands.h"
 
+#include <optional>
+
 #include "core/app_state.h"
 #include "util/numbers.h"
 
@@ -10,8 +12,27 @@ constexpr double kFeetPerMetre = 3.280839895013123;
 constexpr double kPsiPerMpa = 145.0377;
 
 // Rounded to one decimal through the "0.0" text, as the conversion is defined.
-float RoundToTenth(double value) {
-    return static_cast<float>(LeadingNumber(FormatFixed(value, 1)));
+double RoundToTenth(double value) {
+    return LeadingNumber(FormatFixed(value, 1));
+}
+
+struct StressInputs {
+    float depthCover;
+    float rockModulus;
+};
+
+// Depth of cover and rock modulus in unit system `target`; nullopt when a value
+// would leave the single-precision range.
+std::optional<StressInputs> ConvertedStressInputs(float depthCover, float rockModulus, int target) {
+    const bool metric = target == 1;
+    const std::optional<float> depth =
+        ToSingle(metric ? depthCover / kFeetPerMetre : depthCover * kFeetPerMetre);
+    const std::optional<float> modulus = ToSingle(RoundToTenth(
+        metric ? 1000.0 * rockModulus / kPsiPerMpa : rockModulus * kPsiPerMpa / 1000.0));
+    if (!depth || !modulus) {
+        return std::nullopt;
+    }
+    return StressInputs{*depth, *modulus};
 }
 
 }  // namespace
@@ -41,16 +62,14 @@ void FileNew(AppState& state, bool setUntitled, bool resetUnits) {
 
 bool ConvertProjectUnits(AppState& state, int target) {
     ProjectRecord& p = state.project;
-    std::string prefix;
-    if (target == 1) {
-        p.DepthCover = static_cast<float>(p.DepthCover / kFeetPerMetre);
-        p.RockModulus = RoundToTenth(1000.0 * p.RockModulus / kPsiPerMpa);
-        prefix = "Metric_";
-    } else {
-        p.DepthCover = static_cast<float>(p.DepthCover * kFeetPerMetre);
-        p.RockModulus = RoundToTenth(p.RockModulus * kPsiPerMpa / 1000.0);
-        prefix = "English_";
+    const std::optional<StressInputs> converted =
+        ConvertedStressInputs(p.DepthCover, p.RockModulus, target);
+    if (!converted) {
+        return false;
     }
+    p.DepthCover = converted->depthCover;
+    p.RockModulus = converted->rockModulus;
+    const std::string prefix = target == 1 ? "Metric_" : "English_";
     const size_t slash = p.CurrentFile.rfind(kSeparator);
     p.CurrentFile =
         prefix + (slash == std::string::npos ? p.CurrentFile : p.CurrentFile.substr(slash + 1));

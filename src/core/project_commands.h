@@ -9,6 +9,7 @@ void FileNew(AppState& state, bool setUntitled, bool resetUnits);
 
 // Converts depth of cover and rock modulus to unit system `target` (0 English,
 // 1 Metric) and renames the project "Metric_" / "English_" + its file name.
+// False, with the project unchanged, when a converted value would not fit a float.
 bool ConvertProjectUnits(AppState& state, int target);
 
 }  // namespace vornexa

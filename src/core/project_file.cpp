@@ -230,8 +230,17 @@ ProjectReadResult ReadProjectText(std::string_view text, ProjectRecord& project)
 bool FileSave(AppState& state) {
     ProjectRecord& p = state.project;
     state.messages.LogMessage("Saving: " + p.CurrentFile);
-    p.ProjDesc = ReflowDescription(p.ProjDesc);
-    AtomicWriteFile(p.CurrentFile, EncodeFileText(ProjectFileText(p)));
+    ProjectRecord saved = p;
+    saved.ProjDesc = ReflowDescription(p.ProjDesc);
+    const std::string bytes = EncodeFileText(ProjectFileText(saved));
+    // A file that the reader would refuse is never written: the old one stays.
+    ProjectRecord readBack;
+    const ProjectReadResult check = ReadProjectText(DecodeFileText(bytes), readBack);
+    if (check.kind != ProjectReadResult::Kind::Ok) {
+        throw AppError(err::kInvalidCall, "Project not saved. " + check.message);
+    }
+    AtomicWriteFile(p.CurrentFile, bytes);
+    p.ProjDesc = std::move(saved.ProjDesc);
     p.IsSaved = true;
     return true;
 }

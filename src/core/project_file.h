@@ -26,7 +26,8 @@ struct ProjectReadResult {
 ProjectReadResult ReadProjectText(std::string_view text, ProjectRecord& project);
 
 // Re-flows the description and writes CurrentFile atomically. Throws AppError
-// when the file cannot be written; the previous file is then left intact.
+// when the file cannot be written or would not read back (a value that is not
+// finite); the previous file is then left intact.
 bool FileSave(AppState& state);
 
 // Resets the record and reads CurrentFile. False, after a message, for a file

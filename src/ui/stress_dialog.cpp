@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+#include <optional>
+
 #include "core/app_state.h"
 #include "core/tables.h"
 #include "stress/stress_estimate.h"
@@ -27,8 +30,14 @@ std::string FieldText(const QLineEdit& box) {
     return box.text().toStdString();
 }
 
-float FieldNumber(const QLineEdit& box) {
-    return static_cast<float>(LeadingNumber(TrimBlanks(FieldText(box))));
+// The field's value as the project stores it; nullopt when that is not finite.
+std::optional<float> FieldNumber(const QLineEdit& box) {
+    return ToSingle(LeadingNumber(TrimBlanks(FieldText(box))));
+}
+
+bool IsValidInput(const QLineEdit& box) {
+    const std::optional<float> value = FieldNumber(box);
+    return value && *value > 0;
 }
 
 // The label's base text with its mnemonic, followed by the unit label.
@@ -160,13 +169,22 @@ int StressDialog::RegionIndex() const {
     return -1;
 }
 
+bool StressDialog::EstimateIsFinite(const std::string& modulusText) const {
+    const int region = RegionIndex();
+    return region < 0 ||
+           std::isfinite(vornexa::ComputeStress(region, FieldText(*txtDepthCover_), modulusText,
+                                                state_.project.CurrentUnits)
+                             .sigmaHPsi);
+}
+
 bool StressDialog::ValidateStressInputs() {
-    if (FieldNumber(*txtDepthCover_) <= 0) {
+    // A value whose estimate is past the float range is refused like one that is.
+    if (!IsValidInput(*txtDepthCover_) || !EstimateIsFinite("0")) {
         state_.messages.ShowMessage("Invalid depth of cover", msg::kOkOnly, "");
         txtDepthCover_->setFocus();
         return false;
     }
-    if (FieldNumber(*txtModulus_) <= 0) {
+    if (!IsValidInput(*txtModulus_) || !EstimateIsFinite(FieldText(*txtModulus_))) {
         state_.messages.ShowMessage("Invalid rock modulus", msg::kOkOnly, "");
         txtModulus_->setFocus();
         return false;
@@ -187,8 +205,8 @@ void StressDialog::ComputeStress() {
 
 void StressDialog::StoreStressParms() {
     ProjectRecord& p = state_.project;
-    p.DepthCover = FieldNumber(*txtDepthCover_);
-    p.RockModulus = FieldNumber(*txtModulus_);
+    p.DepthCover = FieldNumber(*txtDepthCover_).value();
+    p.RockModulus = FieldNumber(*txtModulus_).value();
     p.StressRegion = static_cast<int16_t>(RegionIndex());
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <string>
 
 #include "ui/context.h"
 
@@ -45,6 +46,8 @@ class StressDialog : public QDialog {
     void StoreStressParms();
     // The table index the region text names, or -1.
     int RegionIndex() const;
+    // True also while no region is chosen: there is no estimate then.
+    bool EstimateIsFinite(const std::string& modulusText) const;
 
     void cmbRegion_Change();
     void Input_Change();

@@ -251,6 +251,13 @@ double RoundHalfEven(double value) {
     return std::nearbyint(value);
 }
 
+std::optional<float> ToSingle(double value) {
+    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<float>(value);
+}
+
 std::optional<int16_t> ToInt16(double value) {
     if (!std::isfinite(value)) {
         return std::nullopt;

@@ -24,6 +24,10 @@ std::string FormatFixed(double value, int decimals);
 // Rounds to the nearest whole number, halves to the even neighbour.
 double RoundHalfEven(double value);
 
+// The single-precision form of a value; nullopt when it is not finite there,
+// since a project holding it could not be read back.
+std::optional<float> ToSingle(double value);
+
 // Rounds to a 16-bit integer, halves to even; nullopt when it does not fit.
 std::optional<int16_t> ToInt16(double value);
 

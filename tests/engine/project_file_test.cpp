@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <limits>
 #include <random>
 
 #include "core/app_state.h"
@@ -292,6 +293,38 @@ TEST_F(ProjectFileTest, FailedSaveLeavesThePreviousFileIntact) {
                             std::filesystem::directory_iterator()),
               1)
         << "the temporary file is removed";
+}
+
+TEST_F(ProjectFileTest, ValuesThatWouldNotReadBackAreNeverSaved) {
+    const float inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        float ProjectRecord::*field;
+        float value;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {&ProjectRecord::DepthCover, inf, "Line 17 (depth of cover): 'Infinity' is not a number"},
+        {&ProjectRecord::RockModulus, std::numeric_limits<float>::quiet_NaN(),
+         "Line 18 (rock modulus): 'NaN' is not a number"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.problem);
+        FileNew(state, true, true);
+        const std::string before = Save();
+        state.project.ProjDesc = "\r\n\r\nkept as typed";
+        state.project.IsSaved = false;
+        state.project.*c.field = c.value;
+        try {
+            FileSave(state);
+            ADD_FAILURE() << "saved";
+        } catch (const AppError& e) {
+            EXPECT_EQ(e.number(), err::kInvalidCall);
+            EXPECT_EQ(e.description(), std::string("Project not saved. ") + c.problem);
+        }
+        EXPECT_EQ(test::ReadAll(state.project.CurrentFile), before);
+        EXPECT_FALSE(state.project.IsSaved);
+        EXPECT_EQ(state.project.ProjDesc, "\r\n\r\nkept as typed");
+    }
 }
 
 TEST_F(ProjectFileTest, ReadOnlyFolderRefusesTheSave) {

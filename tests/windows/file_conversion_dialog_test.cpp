@@ -84,6 +84,32 @@ class FileConversionDialogTest : public QObject {
         QCOMPARE(f.dialog().result(), int(QDialog::Accepted));
     }
 
+    void aValuePastTheFloatRangeStopsTheConversion_data() {
+        QTest::addColumn<int>("units");
+        QTest::addColumn<float>("depth");
+        QTest::addColumn<float>("modulus");
+        QTest::newRow("metric depth to feet") << 1 << 2e38f << 20.7f;
+        QTest::newRow("modulus to GPa") << 0 << 1000.0f << 1e38f;
+    }
+    void aValuePastTheFloatRangeStopsTheConversion() {
+        QFETCH(int, units);
+        QFETCH(float, depth);
+        QFETCH(float, modulus);
+        Fixture f(static_cast<int16_t>(units));
+        ProjectRecord& p = f.h.state.project;
+        p.DepthCover = depth;
+        p.RockModulus = modulus;
+        f.Convert();
+        QCOMPARE(f.h.presenter.shown.size(), size_t{1});
+        QCOMPARE(f.h.presenter.shown[0].text,
+                 std::string("Error in the Conversion Procedure. Call technical support"));
+        QCOMPARE(int(p.CurrentUnits), units);
+        QCOMPARE(p.DepthCover, depth);
+        QCOMPARE(p.RockModulus, modulus);
+        QCOMPARE(p.CurrentFile, std::string("/jobs/mine.VRN"));
+        QVERIFY(p.IsSaved);
+    }
+
     void convertingTwiceStacksThePrefixes() {
         Fixture f(0, "/jobs/mine.VRN");
         f.Convert();

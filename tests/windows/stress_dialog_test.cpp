@@ -1,5 +1,7 @@
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -286,6 +288,51 @@ class StressDialogTest : public QObject {
         f.Box(box.toLatin1().constData()).setText(text);
         QCOMPARE(f.Messages(), std::vector<std::string>{message.toStdString()});
         QCOMPARE(f.Stress(), QStringLiteral("2162"));
+    }
+
+    void valuesBeyondASingleAreRefused_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        const QString digits43 = QStringLiteral("1") + QString(42, QLatin1Char('0'));
+        QTest::newRow("depth, 43 digits typed")
+            << "txtDepthCover" << false << digits43 << "Invalid depth of cover";
+        QTest::newRow("depth, 1e400 pasted") << "txtDepthCover" << true << "1e400"
+                                             << "Invalid depth of cover";
+        QTest::newRow("modulus, 43 digits typed")
+            << "txtModulus" << false << digits43 << "Invalid rock modulus";
+        QTest::newRow("modulus, 1e400 pasted") << "txtModulus" << true << "1e400"
+                                               << "Invalid rock modulus";
+    }
+    void valuesBeyondASingleAreRefused() {
+        QFETCH(QString, box);
+        QFETCH(bool, pasted);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        Fixture f;
+        StressDialog& d = f.Open();
+        QLineEdit& field = f.Box(qPrintable(box));
+        field.setFocus();
+        field.selectAll();
+        if (pasted) {
+            QGuiApplication::clipboard()->setText(text);
+            QTest::keySequence(&field, QKeySequence::Paste);
+        } else {
+            QTest::keyClicks(&field, text);
+        }
+        QCOMPARE(field.text(), text);
+        QVERIFY(!f.h.presenter.shown.empty());
+        Click(d, "cmdOK");
+        for (const std::string& shown : f.Messages()) {
+            QCOMPARE(QString::fromStdString(shown), message);
+        }
+        // Typed digits pass valid values on the way; none of them gives an infinite estimate.
+        QVERIFY(!f.Stress().contains(QLatin1String("Infinity")));
+        QVERIFY(d.isVisible());
+        QCOMPARE(f.closedCalls, 0);
+        QCOMPARE(f.h.state.project.DepthCover, 1000.0f);
+        QCOMPARE(f.h.state.project.RockModulus, 2.0f);
     }
 
     void regionChangeIsValidatedToo() {
