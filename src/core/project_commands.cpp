@@ -37,6 +37,16 @@ std::optional<StressInputs> ConvertedStressInputs(float depthCover, float rockMo
 
 }  // namespace
 
+void SetNewProjectStress(ProjectRecord& project) {
+    // 1000 ft and 2 million psi, or what the unit conversion makes of them.
+    const StressInputs stress = project.CurrentUnits == 1
+                                    ? ConvertedStressInputs(1000, 2.0f, 1).value()
+                                    : StressInputs{1000, 2.0f};
+    project.StressRegion = 0;
+    project.DepthCover = stress.depthCover;
+    project.RockModulus = stress.rockModulus;
+}
+
 void FileNew(AppState& state, bool setUntitled, bool resetUnits) {
     ProjectRecord& p = state.project;
     if (resetUnits) {
@@ -52,9 +62,7 @@ void FileNew(AppState& state, bool setUntitled, bool resetUnits) {
         state.outBuf[i].clear();
     }
     p.ProjParms = NewProjectParms(state.options);
-    p.StressRegion = 0;
-    p.DepthCover = 1000;
-    p.RockModulus = 2.0f;
+    SetNewProjectStress(p);
     p.ProjTitle.clear();
     p.ProjDesc.clear();
     state.messages.LogMessage("File initialized. Use Edit-Project Parameters to enter data");

@@ -3,6 +3,11 @@
 namespace vornexa {
 
 struct AppState;
+struct ProjectRecord;
+
+// Stress region 0 and the new-project depth of cover and rock modulus of the
+// project's unit system.
+void SetNewProjectStress(ProjectRecord& project);
 
 // Puts the project record into its new-project state.
 void FileNew(AppState& state, bool setUntitled, bool resetUnits);

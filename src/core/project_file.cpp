@@ -219,6 +219,9 @@ ProjectReadResult ReadProjectText(std::string_view text, ProjectRecord& project)
             read.StressRegion = reader.Index("stress region", kStressRegions.size() - 1);
             read.DepthCover = reader.Single("depth of cover");
             read.RockModulus = reader.Single("rock modulus");
+        } else {
+            // The older format stores none: the new-project values of the file's units.
+            SetNewProjectStress(read);
         }
     } catch (const ReadFailure& failure) {
         return {failure.kind, failure.message};

@@ -31,8 +31,8 @@ TEST_F(ProjectCommandsTest, FileNewTakesTheOptionDefaults) {
     EXPECT_EQ(p.ProjParms.AzimRightCross, 45.0f);
     EXPECT_EQ(p.ProjParms.AzimLeftCross, 270.0f);
     EXPECT_EQ(p.ProjParms.ShowStress, 0);
-    EXPECT_EQ(p.DepthCover, 1000.0f);
-    EXPECT_EQ(p.RockModulus, 2.0f);
+    EXPECT_EQ(p.DepthCover, 304.8f);
+    EXPECT_EQ(p.RockModulus, 13.8f);
     EXPECT_EQ(p.ProjTitle, "");
     EXPECT_TRUE(p.IsSaved && p.IsEmpty && !p.UnitsLocked);
     EXPECT_EQ(state.outBuf[0], "header");

@@ -132,6 +132,26 @@ TEST_F(ProjectFileTest, OldFormatLoadsDefaultsAndSavesTheNewForm) {
     EXPECT_EQ(Save(), upgraded);
 }
 
+TEST_F(ProjectFileTest, OldFormatTakesTheNewProjectValuesOfTheFilesUnits) {
+    struct Case {
+        int16_t fileUnits;
+        float depth;
+        float modulus;
+    };
+    const Case cases[] = {{0, 1000.0f, 2.0f}, {1, 304.8f, 13.8f}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fileUnits);
+        std::string old = WithLine(1, c.fileUnits == 0 ? " 0 " : " 1 ");
+        old.replace(0, 8, "VORN_200");
+        old = old.substr(0, old.find(" 0 \r\n 1000 "));
+        state.settings.DefaultUnits = static_cast<int16_t>(1 - c.fileUnits);
+        ASSERT_TRUE(Open(old));
+        EXPECT_EQ(state.project.CurrentUnits, c.fileUnits);
+        EXPECT_EQ(state.project.DepthCover, c.depth);
+        EXPECT_EQ(state.project.RockModulus, c.modulus);
+    }
+}
+
 TEST_F(ProjectFileTest, FormatCheck) {
     struct Case {
         std::string firstLine;

@@ -234,15 +234,20 @@ void DescriptionEditorTest::unitChangeStartsNewProject_data() {
     QTest::addColumn<int>("startUnits");
     QTest::addColumn<QString>("clicks");
     QTest::addColumn<bool>("reset");
-    QTest::newRow("English to Metric") << 0 << QStringLiteral("1") << true;
-    QTest::newRow("Metric to English") << 1 << QStringLiteral("0") << true;
-    QTest::newRow("there and back") << 0 << QStringLiteral("10") << false;
+    // The new project's depth and modulus are those of the chosen units.
+    QTest::addColumn<float>("depth");
+    QTest::addColumn<float>("modulus");
+    QTest::newRow("English to Metric") << 0 << QStringLiteral("1") << true << 304.8f << 13.8f;
+    QTest::newRow("Metric to English") << 1 << QStringLiteral("0") << true << 1000.0f << 2.0f;
+    QTest::newRow("there and back") << 0 << QStringLiteral("10") << false << 0.0f << 0.0f;
 }
 
 void DescriptionEditorTest::unitChangeStartsNewProject() {
     QFETCH(int, startUnits);
     QFETCH(QString, clicks);
     QFETCH(bool, reset);
+    QFETCH(float, depth);
+    QFETCH(float, modulus);
     Harness h;
     MakeEdited(h.state.project);
     h.state.project.CurrentUnits = static_cast<int16_t>(startUnits);
@@ -274,8 +279,8 @@ void DescriptionEditorTest::unitChangeStartsNewProject() {
         QCOMPARE(Q(p.CurrentFile), QStringLiteral("Untitled"));
         QVERIFY(p.ProjParms == NewProjectParms(h.state.options));
         QCOMPARE(int(p.StressRegion), 0);
-        QCOMPARE(p.DepthCover, 1000.0f);
-        QCOMPARE(p.RockModulus, 2.0f);
+        QCOMPARE(p.DepthCover, depth);
+        QCOMPARE(p.RockModulus, modulus);
         QVERIFY(h.state.outBuf[1].empty());
         log << QStringLiteral("File initialized. Use Edit-Project Parameters to enter data");
     } else {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/project_commands.h"
 #include "support/window_harness.h"
 #include "ui/stress_dialog.h"
 
@@ -152,6 +153,32 @@ class StressDialogTest : public QObject {
         QCOMPARE(f.Stress(), QStringLiteral("2162"));
         QVERIFY(d.isVisible());
         QVERIFY(f.h.presenter.shown.empty());
+    }
+
+    void aNewProjectStartsFromTheValuesOfItsUnits_data() {
+        QTest::addColumn<int>("units");
+        QTest::addColumn<QString>("depth");
+        QTest::addColumn<QString>("modulus");
+        QTest::addColumn<QString>("stress");
+        QTest::newRow("English") << 0 << "1000"
+                                 << "2"
+                                 << "2162";
+        QTest::newRow("Metric") << 1 << "304.8"
+                                << "13.8"
+                                << "14.9";
+    }
+    void aNewProjectStartsFromTheValuesOfItsUnits() {
+        QFETCH(int, units);
+        QFETCH(QString, depth);
+        QFETCH(QString, modulus);
+        QFETCH(QString, stress);
+        Fixture f;
+        f.h.state.settings.DefaultUnits = static_cast<int16_t>(units);
+        FileNew(f.h.state, true, true);
+        f.Open();
+        QCOMPARE(f.Box("txtDepthCover").text(), depth);
+        QCOMPARE(f.Box("txtModulus").text(), modulus);
+        QCOMPARE(f.Stress(), stress);
     }
 
     void loadEstimatesWithoutValidating() {
