@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "core/app_state.h"
@@ -21,6 +22,18 @@ namespace {
 
 constexpr int kMessageSlot = 1;
 constexpr int kUnitCount = 2;
+
+// The typed text with "\n" line breaks. Not toPlainText: it turns no-break
+// spaces into plain ones.
+QString FieldText(const QPlainTextEdit& box) {
+    QString text = box.document()->toRawText();
+    for (QChar& c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            c = QLatin1Char('\n');
+        }
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -205,7 +218,7 @@ void DescriptionEditor::Form_Unload(bool accepted) {
         FileNew(state_, true, false);
     }
     p.ProjTitle = Text1_->text().toStdString();
-    p.ProjDesc = DescriptionFromField(Text2_->toPlainText());
+    p.ProjDesc = DescriptionFromField(FieldText(*Text2_));
     state_.messages.LogMessage("Project Description Modified");
     p.IsSaved = false;
     p.IsEmpty = false;
