@@ -51,15 +51,15 @@ UpdateWindow::UpdateWindow(UiContext& context, std::function<bool(const QUrl&)> 
     QLabel* info = WrappedLabel(this, "lblInfo");
     chkShow_ = new QCheckBox(tr("&Disable reminder for annual program updates"), this);
     chkShow_->setObjectName(QStringLiteral("chkShow"));
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    Command1_ = new QPushButton(tr("OK"), this);
+    Command1_->setObjectName(QStringLiteral("Command1"));
+    Command1_->setDefault(true);
+    connect(Command1_, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(chkShow_);
     buttons->addStretch(1);
-    buttons->addWidget(ok);
+    buttons->addWidget(Command1_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(update);
     layout->addSpacing(fontMetrics().height() / 2);
@@ -70,7 +70,7 @@ UpdateWindow::UpdateWindow(UiContext& context, std::function<bool(const QUrl&)> 
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     Form_Load(today);
-    ok->setFocus();
+    Command1_->setFocus();
 }
 
 QFrame* UpdateWindow::CreateLinkFrame() {
@@ -170,6 +170,8 @@ void UpdateWindow::SetLinkLook(LinkLook look) {
 }
 
 void UpdateWindow::lblURL_Click() {
+    // Return is to press OK afterwards, not to open the page a second time.
+    Command1_->setFocus();
     if (!openUrl_(QUrl(lblURL_->text()))) {
         state_.messages.ShowMessage("Operation Failed");
     }

@@ -10,6 +10,7 @@
 class QCheckBox;
 class QFrame;
 class QLabel;
+class QPushButton;
 class QUrl;
 
 namespace vornexa {
@@ -45,6 +46,7 @@ class UpdateWindow : public QDialog {
     QFrame* Picture1_ = nullptr;
     QLabel* lblURL_ = nullptr;
     QCheckBox* chkShow_ = nullptr;
+    QPushButton* Command1_ = nullptr;
 };
 
 }  // namespace vornexa

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QEnterEvent>
 #include <QFrame>
@@ -31,7 +32,7 @@ struct Fixture {
         test::WriteAll(h.state.iniPath,
                        "[Settings]\r\nRemindAnnualUpdates=1\r\nMaxDisplaySize=999\r\n");
     }
-    UpdateWindow& Open(QDate today = QDate(2015, 1, 1)) {
+    UpdateWindow& Open(QDate today = QDate(2028, 1, 1)) {
         window = std::make_unique<UpdateWindow>(
             h.ctx,
             [this](const QUrl& url) {
@@ -202,6 +203,32 @@ class UpdateWindowTest : public QObject {
         QTest::keyClick(&f.Link(), static_cast<Qt::Key>(key));
         QCOMPARE(f.opened, std::vector<QUrl>{kPage});
         QVERIFY(w.isVisible());
+    }
+
+    void afterTheLinkReturnPressesOk_data() {
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::addColumn<bool>("openSucceeds");
+        QTest::newRow("clicked") << false << true;
+        QTest::newRow("clicked, open failed") << false << false;
+        QTest::newRow("Space on the link") << true << true;
+    }
+    void afterTheLinkReturnPressesOk() {
+        QFETCH(bool, byKeyboard);
+        QFETCH(bool, openSucceeds);
+        Fixture f;
+        f.openSucceeds = openSucceeds;
+        UpdateWindow& w = f.Open();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        if (byKeyboard) {
+            QTest::keyClick(&w, Qt::Key_U, Qt::AltModifier);
+            QTest::keyClick(&f.Link(), Qt::Key_Space);
+        } else {
+            QTest::mouseClick(&f.Link(), Qt::LeftButton);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(f.opened, std::vector<QUrl>{kPage});
+        QVERIFY(!w.isVisible());
+        QCOMPARE(w.result(), int(QDialog::Accepted));
     }
 
     void failedOpenIsReported() {
