@@ -25,7 +25,9 @@ install(TARGETS vornexa RUNTIME DESTINATION bin)
 install(TARGETS vornexa_gui vornexa_export LIBRARY DESTINATION bin)
 install(FILES data/vornexa.desktop DESTINATION share/applications)
 install(FILES data/vornexa-mime.xml DESTINATION share/mime/packages)
-install(FILES data/vornexa.metainfo.xml DESTINATION share/metainfo)
+# Its release entry carries the version and release date of the top-level project.
+configure_file(data/vornexa.metainfo.xml.in "${CMAKE_BINARY_DIR}/data/vornexa.metainfo.xml" @ONLY)
+install(FILES "${CMAKE_BINARY_DIR}/data/vornexa.metainfo.xml" DESTINATION share/metainfo)
 install(FILES "${VORNEXA_ICON_SVG}" DESTINATION share/icons/hicolor/scalable/apps)
 
 add_test(NAME install_tree

@@ -4,19 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/version.h"
 #include "util/settings.h"
 
 namespace vornexa {
 
 struct AppState;
-
-struct CalendarDate {
-    int year;
-    int month;
-    int day;
-};
-
-inline constexpr CalendarDate kReleaseDate{2013, 8, 20};
 
 // Placeholders: the real addresses are set when the program is released.
 inline constexpr std::string_view kSupportMail = "support@vornexa.example.org";
@@ -35,7 +28,7 @@ bool UpdateReminderDue(int remindAnnualUpdates, int ageDays);
 // The explanation of the update window for a program of that age; lines end in CR LF.
 std::string UpdateText(int ageDays);
 
-// The release date as "dd-mmm-yyyy" with English month names: "20-Aug-2013".
+// The release date as "dd-mmm-yyyy" with English month names: "09-Dec-2026".
 std::string ReleaseDateText();
 
 // The version and the revision date on two lines.

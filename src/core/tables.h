@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/version.h"
+
 // Identity constants and constant tables of the program.
 namespace vornexa {
 
@@ -11,9 +13,6 @@ inline constexpr std::string_view kPdfHelpFileName = "VORN.pdf";
 inline constexpr std::string_view kRevisionDate = "050817";
 inline constexpr std::string_view kDefaultFileExt = "VRN";
 inline constexpr std::string_view kIniFileName = "VORN.INI";
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 0;
-inline constexpr int kVersionRevision = 0;
 
 inline constexpr std::array<std::string_view, 2> kPlanTypeNames = {"Development", "Longwall"};
 inline constexpr std::array<std::string_view, 2> kSequenceNames = {"Left to Right",

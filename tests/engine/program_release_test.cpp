@@ -26,10 +26,9 @@ TEST(ReleaseAgeDays, CountsWholeDaysAcrossYearsAndLeapDays) {
         int expected;
     };
     const Case cases[] = {
-        {{2013, 8, 20}, 0},    {{2013, 8, 21}, 1},    {{2013, 9, 1}, 12},    {{2014, 1, 1}, 134},
-        {{2014, 8, 15}, 360},  {{2014, 8, 16}, 361},  {{2014, 8, 20}, 365},  {{2016, 2, 29}, 923},
-        {{2016, 3, 1}, 924},   {{2016, 8, 20}, 1096}, {{2017, 8, 20}, 1461}, {{2013, 1, 1}, -231},
-        {{2100, 3, 1}, 31604},
+        {{2026, 12, 9}, 0},   {{2026, 12, 10}, 1},   {{2027, 1, 1}, 23},   {{2027, 12, 4}, 360},
+        {{2027, 12, 5}, 361}, {{2027, 12, 9}, 365},  {{2028, 2, 29}, 447}, {{2028, 3, 1}, 448},
+        {{2028, 12, 9}, 731}, {{2030, 12, 9}, 1461}, {{2026, 1, 1}, -342}, {{2100, 3, 1}, 26745},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.today.year) + "-" + std::to_string(c.today.month) + "-" +
@@ -54,17 +53,18 @@ TEST(UpdateReminderDue, OnlyWhenRemindingAndAYearOld) {
     }
 }
 
-TEST(UpdateReminderDue, EarlyIn2014IsStillBelowAYear) {
+TEST(UpdateReminderDue, DueFromTheDay361DaysAfterTheRelease) {
     struct Case {
         CalendarDate today;
         bool due;
     };
     const Case cases[] = {
-        {{2014, 1, 1}, false},  {{2014, 8, 15}, false}, {{2014, 8, 16}, true},
-        {{2014, 12, 31}, true}, {{2015, 1, 1}, true},   {{2030, 6, 1}, true},
+        {{2026, 12, 9}, false}, {{2027, 1, 1}, false}, {{2027, 12, 4}, false},
+        {{2027, 12, 5}, true},  {{2028, 1, 1}, true},  {{2040, 6, 1}, true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.today.year) + "-" + std::to_string(c.today.month));
+        SCOPED_TRACE(std::to_string(c.today.year) + "-" + std::to_string(c.today.month) + "-" +
+                     std::to_string(c.today.day));
         EXPECT_EQ(UpdateReminderDue(1, ReleaseAgeDays(c.today.year, c.today.month, c.today.day)),
                   c.due);
     }
@@ -86,10 +86,9 @@ TEST(UpdateText, ChangesAtAYearOld) {
 }
 
 TEST(ReleaseInfoText, VersionThenRevisionDate) {
-    EXPECT_EQ(ReleaseDateText(), "20-Aug-2013");
-    EXPECT_EQ(ReleaseInfoText(), "Current Program Version: " +
-                                     VersionText(kVersionMajor, kVersionMinor, kVersionRevision) +
-                                     "\r\nCurrent Revision Date: 20-Aug-2013");
+    EXPECT_EQ(ReleaseDateText(), "09-Dec-2026");
+    EXPECT_EQ(ReleaseInfoText(),
+              "Current Program Version: 1.0.00\r\nCurrent Revision Date: 09-Dec-2026");
 }
 
 TEST(DisclaimerText, StartsWithTheHeadingOnItsOwnParagraph) {

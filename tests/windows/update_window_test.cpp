@@ -91,12 +91,12 @@ class UpdateWindowTest : public QObject {
     void explanationFollowsTheAge_data() {
         QTest::addColumn<QDate>("today");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("release day") << QDate(2013, 8, 20) << kRecent;
-        QTest::newRow("early 2014") << QDate(2014, 1, 1) << kRecent;
-        QTest::newRow("360 days") << QDate(2014, 8, 15) << kRecent;
-        QTest::newRow("361 days") << QDate(2014, 8, 16) << kYearOld;
-        QTest::newRow("late 2014") << QDate(2014, 12, 1) << kYearOld;
-        QTest::newRow("years later") << QDate(2031, 2, 28) << kYearOld;
+        QTest::newRow("release day") << QDate(2026, 12, 9) << kRecent;
+        QTest::newRow("next month") << QDate(2027, 1, 1) << kRecent;
+        QTest::newRow("360 days") << QDate(2027, 12, 4) << kRecent;
+        QTest::newRow("361 days") << QDate(2027, 12, 5) << kYearOld;
+        QTest::newRow("a year and more") << QDate(2028, 1, 1) << kYearOld;
+        QTest::newRow("years later") << QDate(2035, 2, 28) << kYearOld;
     }
     void explanationFollowsTheAge() {
         QFETCH(QDate, today);
@@ -115,7 +115,7 @@ class UpdateWindowTest : public QObject {
         QCOMPARE(f.Label("Label2").text(), QStringLiteral("&URL to program web page:"));
         QVERIFY(f.Label("lblInfo").text().startsWith(QStringLiteral("Current Program Version: ")));
         QVERIFY(f.Label("lblInfo").text().endsWith(
-            QStringLiteral("\nCurrent Revision Date: 20-Aug-2013")));
+            QStringLiteral("\nCurrent Revision Date: 09-Dec-2026")));
         QVERIFY(f.Link().parentWidget() == &test::Child<QFrame>(w, "Picture1"));
         QVERIFY(!f.Box().isChecked());
         QVERIFY(f.opened.empty());
@@ -275,7 +275,7 @@ class UpdateWindowTest : public QObject {
     void opensWhateverTheReminderHolds() {
         Fixture f;
         f.h.state.settings.RemindAnnualUpdates = 0;
-        f.Open(QDate(2013, 9, 1));
+        f.Open(QDate(2026, 12, 20));
         QCOMPARE(f.Label("lblUpdate").text(), kRecent);
         test::Click(*f.window, "Command1");
         QCOMPARE(f.h.state.settings.RemindAnnualUpdates, int16_t{0});
