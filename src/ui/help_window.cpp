@@ -13,12 +13,12 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <vector>
-
 
 namespace vornexa {
 namespace {
@@ -53,19 +53,21 @@ HelpWindow::HelpWindow(HelpBook book, QString helpFolder, QWidget* parent)
     browser_->setObjectName(QStringLiteral("txtHelpPage"));
     browser_->setOpenLinks(false);
     browser_->setSearchPaths({folder_});
+    // Formulas and report excerpts wrap in a narrow window instead of scrolling sideways.
+    browser_->document()->setDefaultStyleSheet(QStringLiteral("pre { white-space: pre-wrap; }"));
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::OpenUrl);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::MarkContents);
 
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->setObjectName(QStringLiteral("splitHelp"));
-    splitter->addWidget(tabs_);
-    splitter->addWidget(browser_);
-    splitter->setStretchFactor(1, 1);
-    splitter->setChildrenCollapsible(false);
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setObjectName(QStringLiteral("splitHelp"));
+    splitter_->addWidget(tabs_);
+    splitter_->addWidget(browser_);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setChildrenCollapsible(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(CreateButtons());
-    layout->addWidget(splitter, 1);
+    layout->addWidget(splitter_, 1);
     FitScreen();
 }
 
@@ -149,6 +151,8 @@ void HelpWindow::FitScreen() {
     resize(std::min(width * 120, area.width() * 9 / 10),
            std::min(line * 40, area.height() * 9 / 10));
     tabs_->setMinimumWidth(std::min(width * 28, area.width() / 4));
+    // The page gets all the width the contents do not need.
+    splitter_->setSizes({tabs_->minimumWidth(), this->width() - tabs_->minimumWidth()});
     // Not CentreOnScreen: its adjustSize would shrink the window to its smallest.
     const QRect screenArea = screen()->availableGeometry();
     move(screenArea.center() - rect().center());

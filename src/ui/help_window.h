@@ -10,6 +10,7 @@
 
 class QLineEdit;
 class QListWidget;
+class QSplitter;
 class QTabWidget;
 class QTextBrowser;
 class QTreeWidget;
@@ -60,6 +61,7 @@ class HelpWindow : public QWidget {
     QLineEdit* filter_ = nullptr;
     QListWidget* list_ = nullptr;
     QTextBrowser* browser_ = nullptr;
+    QSplitter* splitter_ = nullptr;
 };
 
 }  // namespace vornexa

@@ -1,5 +1,7 @@
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -183,6 +185,23 @@ class HelpWindowTest : public QObject {
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy[0][0].toUrl(), QUrl(QStringLiteral("https://example.com/vornexa")));
         QCOMPARE(Page(f.window), QStringLiteral("index.html"));
+    }
+
+    void everyPageOfTheBookFitsTheWindowsWidth() {
+        const QString folder = QFINDTESTDATA("../../docs/help") + QLatin1Char('/');
+        HelpWindow window(LoadHelpBook(folder.toStdString()), folder);
+        window.ShowContents();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto& browser = test::Child<QTextBrowser>(window, "txtHelpPage");
+        QStringList wide;
+        for (const QString& page : QDir(folder).entryList({QStringLiteral("*.html")})) {
+            emit browser.anchorClicked(QUrl::fromLocalFile(folder + page));
+            QCoreApplication::processEvents();
+            if (browser.horizontalScrollBar()->maximum() > 0) {
+                wide << page;
+            }
+        }
+        QCOMPARE(wide, QStringList());
     }
 
     void missingPageSaysSo() {
