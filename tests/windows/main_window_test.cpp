@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstring>
 #include <filesystem>
 #include <tuple>
 
@@ -250,69 +251,48 @@ class MainWindowTest : public QObject {
 
     // Replacing an unsaved project (New, Open) goes on only after No or a good save; a
     // failed open leaves the project that was open, with its name and output.
-    void replacingTheProjectKeepsUnsavedWork_data() {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QList<int>>("answers");
-        QTest::addColumn<QStringList>("files");  // dialog answers; "" cancels
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("current");
-        const int no = msg::kNo, yes = msg::kYes, cancel = msg::kCancel;
-        QTest::newRow("New, No") << 0 << QList{no} << QStringList{} << ""
-                                 << "Untitled";
-        QTest::newRow("New, save as cancelled") << 0 << QList{yes} << QStringList{""} << "edited"
-                                                << "Untitled";
-        QTest::newRow("New, save fails")
-            << 0 << QList{yes} << QStringList{"no/such.VRN"} << "edited"
-            << "Untitled";
-        QTest::newRow("Open, save fails")
-            << 1 << QList{yes} << QStringList{"b.VRN", "no/such.VRN"} << "edited"
-            << "Untitled";
-        QTest::newRow("Open, saved")
-            << 1 << QList{yes} << QStringList{"b.VRN", "saved.VRN"} << "Mains"
-            << "b.VRN";
-        QTest::newRow("not a project") << 1 << QList{no} << QStringList{"bad.VRN"} << "edited"
-                                       << "Untitled";
-        QTest::newRow("ends early, Cancel")
-            << 1 << QList{no, cancel} << QStringList{"cut.VRN"} << "edited"
-            << "Untitled";
-        QTest::newRow("missing, Cancel")
-            << 1 << QList{no, cancel} << QStringList{"none.VRN"} << "edited"
-            << "Untitled";
-        QTest::newRow("saved as, then not a project")
-            << 1 << QList{yes} << QStringList{"bad.VRN", "saved.VRN"} << "edited"
-            << "saved.VRN";
-    }
     void replacingTheProjectKeepsUnsavedWork() {
-        QFETCH(int, command);
-        QFETCH(QList<int>, answers);
-        QFETCH(QStringList, files);
-        QFETCH(QString, title);
-        QFETCH(QString, current);
-        Fixture f;
-        f.Project("b.VRN");
-        f.Project("bad.VRN", "hello\r\n");
-        const std::string project = kProject;
-        f.Project("cut.VRN", project.substr(0, project.rfind(" 2 ")));
-        for (const QString& file : files) {
-            f.dialogs.files.push_back(file.isEmpty() ? std::optional<std::string>()
-                                                     : f.dir.file(file.toStdString()));
+        const int no = msg::kNo, yes = msg::kYes, cancel = msg::kCancel;
+        const struct {
+            int command;
+            std::vector<int> answers;
+            std::vector<std::string> files;  // dialog answers; "" cancels
+            std::string title, current;      // current "" : still untitled
+        } rows[] = {
+            {0, {no}, {}, "", ""},
+            {0, {yes}, {""}, "edited", ""},
+            {0, {yes}, {"no/such.VRN"}, "edited", ""},
+            {1, {yes}, {"b.VRN", "no/such.VRN"}, "edited", ""},
+            {1, {yes}, {"b.VRN", "saved.VRN"}, "Mains", "b.VRN"},
+            {1, {no}, {"bad.VRN"}, "edited", ""},
+            {1, {no, cancel}, {"cut.VRN"}, "edited", ""},
+            {1, {no, cancel}, {"missing.VRN"}, "edited", ""},
+            {1, {yes}, {"bad.VRN", "saved.VRN"}, "edited", "saved.VRN"},
+        };
+        for (const auto& row : rows) {
+            Fixture f;
+            f.Project("b.VRN");
+            f.Project("bad.VRN", "hello\r\n");
+            f.Project("cut.VRN", std::string(kProject).substr(0, std::strlen(kProject) - 5));
+            for (const std::string& file : row.files) {
+                f.dialogs.files.push_back(file.empty() ? std::nullopt
+                                                       : std::optional(f.dir.file(file)));
+            }
+            f.presenter.answers = row.answers;
+            f.state.project.ProjTitle = "edited";
+            f.state.project.IsSaved = false;
+            f.state.outBuf[1] = "results";
+            f.window.RefreshCaption();
+            f.window.mnuFileItem_Click(row.command);
+            const ProjectRecord& p = f.state.project;
+            const std::string file = row.current.empty() ? "Untitled" : f.dir.file(row.current);
+            const bool kept = row.title == "edited";
+            QCOMPARE(f.presenter.shown.at(0).text, std::string("Save changes to: Untitled?"));
+            QCOMPARE(p.ProjTitle + " " + p.CurrentFile, row.title + " " + file);
+            QCOMPARE(f.window.windowTitle().toStdString(),
+                     "Vornexa: " + file + (kept && row.current.empty() ? "*" : ""));
+            QCOMPARE(f.state.outBuf[1], std::string(kept ? "results" : ""));
         }
-        f.presenter.answers = {answers.begin(), answers.end()};
-        f.state.project.ProjTitle = "edited";
-        f.state.project.IsSaved = false;
-        f.state.outBuf[1] = "results";
-        f.window.RefreshCaption();
-        f.window.mnuFileItem_Click(command);
-        QVERIFY(!f.presenter.shown.empty());
-        QCOMPARE(f.Shown()[0], std::string("Save changes to: Untitled?"));
-        const ProjectRecord& p = f.state.project;
-        QCOMPARE(QString::fromStdString(p.ProjTitle), title);
-        const std::string file =
-            current == "Untitled" ? "Untitled" : f.dir.file(current.toStdString());
-        QCOMPARE(p.CurrentFile, file);
-        QCOMPARE(f.window.windowTitle().toStdString(), "Vornexa: " + file + (p.IsSaved ? "" : "*"));
-        QCOMPARE(p.IsSaved, title != "edited" || current != "Untitled");
-        QCOMPARE(f.state.outBuf[1], std::string(title == "edited" ? "results" : ""));
     }
 
     void closingAsksAndCanBeCancelled() {
