@@ -149,7 +149,8 @@ std::string UsageText() {
 
 std::optional<int> RunHeadless(const std::vector<std::string>& args, const PlatformInfo& platform,
                                std::ostream& out, std::ostream& err) {
-    if (args.empty() || args[0].rfind("--", 0) != 0) {
+    // After "--" comes a project for the window, whatever its name.
+    if (args.empty() || args[0] == "--" || args[0].rfind("--", 0) != 0) {
         return std::nullopt;
     }
     const std::string& command = args[0];

@@ -159,6 +159,31 @@ std::string SingleLine(std::string_view text) {
     return out;
 }
 
+// Resets the record and reads CurrentFile into it; false after a message.
+bool ReadCurrentFile(AppState& state) {
+    FileNew(state, false, true);
+    ProjectRecord& p = state.project;
+    state.messages.LogMessage("Opening: " + p.CurrentFile);
+    const std::string text = DecodeFileText(ReadFileBytes(p.CurrentFile));
+    const ProjectReadResult result = ReadProjectText(text, p);
+    switch (result.kind) {
+        case ProjectReadResult::Kind::Ok:
+            break;
+        case ProjectReadResult::Kind::UnknownFormat:
+            state.messages.ShowMessage("Invalid file format");
+            return false;
+        case ProjectReadResult::Kind::BadValue:
+            state.messages.ShowMessage("Invalid file format" + std::string(kCrLf) + result.message);
+            return false;
+        case ProjectReadResult::Kind::EndedEarly:
+            throw AppError(err::kInputPastEnd, ErrorDescription(err::kInputPastEnd));
+    }
+    p.IsSaved = true;
+    p.UnitsLocked = true;
+    p.IsEmpty = false;
+    return true;
+}
+
 }  // namespace
 
 int16_t ProjectFormatLevel(std::string_view firstLine) {
@@ -249,27 +274,23 @@ bool FileSave(AppState& state) {
 }
 
 bool FileOpen(AppState& state) {
-    FileNew(state, false, true);
-    ProjectRecord& p = state.project;
-    state.messages.LogMessage("Opening: " + p.CurrentFile);
-    const std::string text = DecodeFileText(ReadFileBytes(p.CurrentFile));
-    const ProjectReadResult result = ReadProjectText(text, p);
-    switch (result.kind) {
-        case ProjectReadResult::Kind::Ok:
-            break;
-        case ProjectReadResult::Kind::UnknownFormat:
-            state.messages.ShowMessage("Invalid file format");
-            return false;
-        case ProjectReadResult::Kind::BadValue:
-            state.messages.ShowMessage("Invalid file format" + std::string(kCrLf) + result.message);
-            return false;
-        case ProjectReadResult::Kind::EndedEarly:
-            throw AppError(err::kInputPastEnd, ErrorDescription(err::kInputPastEnd));
+    // The file is read over a new project; the one that was open stays unless all of it was read.
+    const ProjectRecord previous = state.project;
+    const std::array<std::string, kOutPageMax + 1> output = state.outBuf;
+    const auto restore = [&] {
+        state.project = previous;
+        state.outBuf = output;
+    };
+    try {
+        if (ReadCurrentFile(state)) {
+            return true;
+        }
+    } catch (...) {
+        restore();
+        throw;
     }
-    p.IsSaved = true;
-    p.UnitsLocked = true;
-    p.IsEmpty = false;
-    return true;
+    restore();
+    return false;
 }
 
 }  // namespace vornexa

@@ -32,7 +32,8 @@ bool FileSave(AppState& state);
 
 // Resets the record and reads CurrentFile. False, after a message, for a file
 // that is not a project or holds values the program cannot use; throws AppError
-// when the file cannot be read or ends early. On any failure the record stays new.
+// when the file cannot be read or ends early. On any failure the record and the
+// output are as they were before the call (CurrentFile naming the file that failed).
 bool FileOpen(AppState& state);
 
 }  // namespace vornexa

@@ -5,9 +5,11 @@
 #include <QFontInfo>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "core/app_state.h"
 #include "core/project_commands.h"
@@ -43,12 +45,29 @@ std::vector<std::string> InstalledDisplayFonts() {
 }  // namespace
 
 std::string CommandLineProject(const std::vector<std::string>& args) {
+    namespace fs = std::filesystem;
+    // "--" ends the options, so a project name may start with "--".
+    const auto first = !args.empty() && args[0] == "--" ? args.begin() + 1 : args.begin();
     std::string line;
-    for (const std::string& arg : args) {
-        line += (line.empty() ? "" : " ") + arg;
+    for (auto arg = first; arg != args.end(); ++arg) {
+        line += (line.empty() ? "" : " ") + *arg;
     }
-    std::erase(line, '"');
-    return line;
+    std::error_code ec;
+    // Quotes are part of a name that exists as given.
+    if (!fs::is_regular_file(line, ec)) {
+        std::erase(line, '"');
+    }
+    if (line.empty()) {
+        return line;
+    }
+    // Recent files and Save need the path from anywhere, not only from here.
+    const fs::path absolute = fs::absolute(line, ec);
+    if (ec) {
+        return line;
+    }
+    // ".." after a symbolic link is not the folder before it: only "." goes.
+    const bool parentStep = std::find(absolute.begin(), absolute.end(), "..") != absolute.end();
+    return (parentStep ? absolute : absolute.lexically_normal()).string();
 }
 
 void OpenStartupProjects(MainWindow& window, const std::string& commandLine) {

@@ -8,8 +8,9 @@ namespace vornexa {
 struct PlatformInfo;
 class MainWindow;
 
-// The project named on the command line: the arguments joined by blanks, every
-// double quote removed; empty when there is none.
+// The project named on the command line, as an absolute path: the arguments
+// after a leading "--" joined by blanks, with every double quote removed unless
+// they name an existing file as they are; empty when there is none.
 std::string CommandLineProject(const std::vector<std::string>& args);
 
 // Steps 13 on of start-up once the window exists: new project, show, history

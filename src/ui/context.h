@@ -23,7 +23,7 @@ struct FontChoice {
 struct FileDialogRequest {
     enum class Mode { Open, SaveAs };
     Mode mode = Mode::Open;
-    std::string startFolder;  // folder or full path the dialog starts in
+    std::string startFolder;  // folder the dialog starts in
     std::string presetName;   // file name shown in the name field
     std::string extension;    // project extension without the dot, e.g. "VRN"
     std::string exeName;      // names the project filter: "VORNEXA Files (*.VRN)"

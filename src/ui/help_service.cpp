@@ -1,8 +1,11 @@
 #include "ui/help_service.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QUrl>
+
+#include <algorithm>
 
 #include "core/app_state.h"
 #include "core/help_book.h"
@@ -23,6 +26,14 @@ bool IsF1(const QEvent* event) {
     }
     const auto* key = static_cast<const QKeyEvent*>(event);
     return key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier;
+}
+
+// A window with an F1 command of its own (the main window's Help Contents).
+bool HasF1Command(const QWidget* window) {
+    const QList<QAction*> actions = window->findChildren<QAction*>();
+    return std::any_of(actions.begin(), actions.end(), [](const QAction* action) {
+        return action->isEnabled() && action->shortcut() == QKeySequence(Qt::Key_F1);
+    });
 }
 
 }  // namespace
@@ -105,17 +116,24 @@ void HelpService::InstallF1(QApplication& app) {
     app.installEventFilter(this);
 }
 
-// F1 wins over any F1 shortcut: the key must reach the help of the focused window.
+// F1 wins over the shortcuts of widgets: the key must reach the help of the
+// focused window, unless that window has made F1 a command of its own.
 bool HelpService::eventFilter(QObject* watched, QEvent* event) {
     if (!IsF1(event) || static_cast<const QKeyEvent*>(event)->isAutoRepeat()) {
+        return QObject::eventFilter(watched, event);
+    }
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr) {
+        target = QApplication::activeWindow();
+    }
+    if (target != nullptr && HasF1Command(target->window())) {
         return QObject::eventFilter(watched, event);
     }
     if (event->type() == QEvent::ShortcutOverride) {
         event->accept();
         return true;
     }
-    QWidget* target = QApplication::focusWidget();
-    ShowForWidget(target != nullptr ? target : QApplication::activeWindow());
+    ShowForWidget(target);
     return true;
 }
 

@@ -28,7 +28,8 @@ class HelpService : public QObject {
     void ShowForWidget(QWidget* widget);
     void OpenPdfHelp();
     void CloseHelp();
-    // From now on F1 pressed in any window of the application shows its help.
+    // From now on F1 pressed in any window of the application shows its help,
+    // unless the window has an F1 command of its own.
     void InstallF1(QApplication& app);
 
     HelpWindow* window() const { return window_.get(); }

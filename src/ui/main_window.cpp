@@ -15,6 +15,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <filesystem>
+
 #include "analysis/report.h"
 #include "core/app_state.h"
 #include "core/program_release.h"
@@ -90,7 +92,7 @@ void MainWindow::CreateFileMenu() {
                  {"Print", QKeySequence::Print},
                  {"Print Pre&view...", {}},
                  {"-", {}},
-                 {"&View Source Files...", QKeySequence(tr("Ctrl+W"))},
+                 {"View Source &Files...", QKeySequence(tr("Ctrl+W"))},
                  {"-", {}},
                  {"E&xit", {}}};
     for (int i = 0; i < 12; ++i) {
@@ -161,6 +163,7 @@ void MainWindow::CreateHelpMenu() {
         connect(action, &QAction::triggered, this, [this, i] { mnuHelpItem_Click(i); });
         helpItems_[static_cast<size_t>(i)] = action;
     }
+    helpItems_[0]->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 void MainWindow::mnuHelpItem_Click(int index) {
@@ -329,7 +332,13 @@ bool MainWindow::ShowFileDialog(bool saveAs, std::string& startLocation) {
     if (!folder.empty() && folder.back() == kSeparator) {
         folder.pop_back();
     }
-    request.startFolder = startLocation.empty() ? folder : startLocation;
+    request.startFolder = folder;
+    // The file chosen last time: its folder, with it selected.
+    const std::filesystem::path last(startLocation);
+    if (last.has_parent_path()) {
+        request.startFolder = last.parent_path().string();
+        request.presetName = last.filename().string();
+    }
     request.extension = state_.settings.FileExtension;
     request.exeName = state_.exeName;
     const std::optional<std::string> chosen = context_.dialogs.ChooseFile(this, request);
@@ -346,6 +355,7 @@ bool MainWindow::FileMenuSave(bool forceDialog) {
     const std::string& current = state_.project.CurrentFile;
     // A converted project carries a bare file name: where it goes is the user's choice.
     const bool noFolder = current.find(kSeparator) == std::string::npos;
+    const std::string name = current;
     if (forceDialog || noFolder || ToUpperAscii(current) == "UNTITLED") {
         std::string start;
         if (!ShowFileDialog(true, start)) {
@@ -353,7 +363,13 @@ bool MainWindow::FileMenuSave(bool forceDialog) {
         }
     }
     BusyCursor busy;
-    FileSave(state_);
+    try {
+        FileSave(state_);
+    } catch (const AppError&) {
+        // The project keeps the name of a file that holds it.
+        state_.project.CurrentFile = name;
+        throw;
+    }
     return true;
 }
 
@@ -364,30 +380,49 @@ void MainWindow::AddCurrentToRecentFiles() {
     LoadRecentFilesMenu();
 }
 
+bool MainWindow::SaveChangesFirst() {
+    ProjectRecord& p = state_.project;
+    if (p.IsSaved || state_.messages.ShowMessage(
+                         "Save changes to: " + p.CurrentFile + "?",
+                         msg::kYesNo | msg::kQuestion | msg::kDefaultButton2) != msg::kYes) {
+        return true;
+    }
+    bool saved = false;
+    Step([this, &saved] { saved = FileMenuSave(false); });
+    RefreshCaption();
+    return saved;
+}
+
 void MainWindow::LoadProjFile() {
     ProjectRecord& p = state_.project;
-    bool opened = false;
-    if (!p.IsSaved) {
-        const int answer =
-            state_.messages.ShowMessage("Save changes to: " + p.PrevFile + "?",
-                                        msg::kYesNo | msg::kQuestion | msg::kDefaultButton2);
-        if (answer == msg::kYes) {
-            // Whatever the save's outcome, the open goes on.
-            const std::string target = p.CurrentFile;
-            p.CurrentFile = p.PrevFile;
-            Step([this] { FileMenuSave(false); });
-            p.CurrentFile = target;
-        }
-    }
-    if (!Step([this, &opened] {
-            BusyCursor busy;
-            opened = FileOpen(state_);
-        })) {
+    const std::string target = p.CurrentFile;
+    p.CurrentFile = p.PrevFile;
+    const bool goOn = SaveChangesFirst();
+    // A Save As in between renamed the project that stays when the open fails.
+    p.PrevFile = p.CurrentFile;
+    if (!goOn) {
         return;
     }
-    if (opened) {
-        AddCurrentToRecentFiles();
-        RefreshCaption();
+    p.CurrentFile = target;
+    bool opened = false;
+    Step([this, &opened] {
+        BusyCursor busy;
+        opened = FileOpen(state_);
+    });
+    if (!opened) {
+        p.CurrentFile = p.PrevFile;
+        return;
+    }
+    // Its values belong to the project that was open: the new one gets its own dialog.
+    const bool dialogOpen = parameters_ && parameters_->isVisible();
+    if (dialogOpen) {
+        parameters_->reject();
+    }
+    AddCurrentToRecentFiles();
+    RefreshCaption();
+    if (dialogOpen) {
+        OpenParametersDialog();
+    } else {
         ShowInputScreen();
     }
 }
@@ -403,7 +438,7 @@ void MainWindow::ShowInputScreen() {
 }
 
 void MainWindow::OpenParametersDialog() {
-    if (parameters_) {
+    if (parameters_ && parameters_->isVisible()) {
         parameters_->raise();
         parameters_->activateWindow();
         return;
@@ -465,9 +500,11 @@ void MainWindow::mnuFileItem_Click(int index) {
     commandCancelled_ = false;
     switch (index) {
         case 0:
-            FileNew(state_, true, true);
-            RefreshCaption();
-            ShowInputScreen();
+            if (SaveChangesFirst()) {
+                FileNew(state_, true, true);
+                RefreshCaption();
+                ShowInputScreen();
+            }
             break;
         case 1:
             state_.project.PrevFile = state_.project.CurrentFile;
@@ -534,15 +571,24 @@ void MainWindow::mnuEditItem_Click(int index) {
 }
 
 void MainWindow::OpenStressDialog() {
-    StressDialog* dialog = nullptr;
     {
         BusyCursor busy;
-        dialog = new StressDialog(
+        stress_ = new StressDialog(
             context_, [this] { InputDialogClosed(); }, this);
     }
     setEnabled(false);
-    dialog->setEnabled(true);
-    dialog->Open();
+    stress_->setEnabled(true);
+    stress_->Open();
+}
+
+QDialog* MainWindow::OpenInputDialog() const {
+    if (parameters_ && parameters_->isVisible()) {
+        return parameters_;
+    }
+    if (stress_ && stress_->isVisible()) {
+        return stress_;
+    }
+    return nullptr;
 }
 
 void MainWindow::mnuUtilItem_Click(int index) {
@@ -605,6 +651,13 @@ void MainWindow::LoadRecentFilesMenu() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // The desktop can ask the disabled window to close; the dialog's edits come first.
+    if (QDialog* input = OpenInputDialog()) {
+        event->ignore();
+        input->raise();
+        input->activateWindow();
+        return;
+    }
     ProjectRecord& p = state_.project;
     if (!p.IsSaved) {
         const int answer = state_.messages.ShowMessage("Save changes to: " + p.CurrentFile + "?",

@@ -12,6 +12,7 @@
 #include "ui/text_browser.h"
 
 class QAction;
+class QDialog;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -20,6 +21,7 @@ class QToolBar;
 namespace vornexa {
 
 class ParametersDialog;
+class StressDialog;
 
 // frmMain: menus, toolbar, logo, version and the history window; owns the
 // project commands and the questions about unsaved changes.
@@ -71,6 +73,11 @@ class MainWindow : public QMainWindow {
     // Runs one step under the shared error handling; false when the command must end.
     bool Step(const std::function<void()>& step);
     bool ShowFileDialog(bool saveAs, std::string& startLocation);
+    // Asks about unsaved changes before the project is replaced; false when the
+    // user wanted them saved and they were not.
+    bool SaveChangesFirst();
+    // The parameters or stress dialog while it is open.
+    QDialog* OpenInputDialog() const;
     bool AskPrintEmptyProject();
     void PrintProjectData(bool withDialog);
     void PreviewProjectData();
@@ -100,6 +107,7 @@ class MainWindow : public QMainWindow {
     QPlainTextEdit* txtMain_ = nullptr;
     QLabel* lblver_ = nullptr;
     QPointer<ParametersDialog> parameters_;
+    QPointer<StressDialog> stress_;
     // The text browser's folder, remembered for the run.
     TextBrowserMemory browseMemory_;
     HelpService help_;

@@ -150,11 +150,12 @@ TEST_F(ProjectFileTest, FormatCheck) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.firstLine);
         presenter.shown.clear();
+        state.project.ProjTitle = "kept";
         EXPECT_EQ(Open(WithLine(0, c.firstLine)), c.accepted);
         if (!c.accepted) {
             ASSERT_EQ(presenter.shown.size(), 1u);
             EXPECT_EQ(presenter.shown[0].text, "Invalid file format");
-            EXPECT_TRUE(state.project.IsEmpty);
+            EXPECT_EQ(state.project.ProjTitle, "kept");
             EXPECT_EQ(state.project.CurrentFile, dir.file("in.VRN"));
         }
     }
@@ -214,7 +215,7 @@ TEST_F(ProjectFileTest, RejectsValuesTheProgramCannotUseAndNamesLineAndValue) {
     }
 }
 
-TEST_F(ProjectFileTest, FileEndingEarlyRaisesInputPastEndAndKeepsTheNewProject) {
+TEST_F(ProjectFileTest, FileEndingEarlyRaisesInputPastEndAndKeepsTheOpenProject) {
     const std::string full = kNewProjectFile;
     for (const std::string& cut :
          {full.substr(0, full.find("##EndDesc##")), full.substr(0, full.rfind(" 2 "))}) {
@@ -226,7 +227,7 @@ TEST_F(ProjectFileTest, FileEndingEarlyRaisesInputPastEndAndKeepsTheNewProject) 
             EXPECT_EQ(e.number(), err::kInputPastEnd);
             EXPECT_EQ(e.description(), "Input past end of file");
         }
-        EXPECT_EQ(state.project.ProjTitle, "");
+        EXPECT_EQ(state.project.ProjTitle, "old");
         EXPECT_EQ(state.project.CurrentUnits, 0);
     }
 }

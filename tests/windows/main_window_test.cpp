@@ -4,12 +4,15 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTest>
 #include <QTimer>
 
+#include <cstring>
 #include <filesystem>
+#include <tuple>
 
 #include "core/app_state.h"
 #include "core/project_commands.h"
@@ -19,7 +22,9 @@
 #include "test_support.h"
 #include "ui/app_startup.h"
 #include "ui/file_conversion_dialog.h"
+#include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/parameters_dialog.h"
 #include "ui/qt_services.h"
 #include "ui/stress_dialog.h"
 #include "util/ini_file.h"
@@ -98,6 +103,9 @@ class MainWindowTest : public QObject {
         QVERIFY(f.window.recentItem(0)->isVisible());
         QCOMPARE(f.dialogs.fileRequests[0].startFolder, f.dir.path().string() + "/MyQELTA");
         QCOMPARE(f.dialogs.fileRequests[0].presetName, std::string("Untitled"));
+        f.window.mnuFileItem_Click(1);  // starts where the last file was, with it chosen
+        QCOMPARE(f.dialogs.fileRequests[1].startFolder, f.dir.path().string());
+        QCOMPARE(f.dialogs.fileRequests[1].presetName, std::string("a.VRN"));
         const IniFile ini = IniFile::Load(f.state.iniPath);
         QCOMPARE(ini.Get("FileMenu", "LastFileLong1").value_or(""), path);
     }
@@ -241,14 +249,50 @@ class MainWindowTest : public QObject {
                                 "Error occurred: Path not found (76). Procedure Terminated"});
     }
 
-    void newDiscardsChangesWithoutAsking() {
-        Fixture f;
-        f.state.project.ProjTitle = "typed";
-        f.state.project.IsSaved = false;
-        f.window.mnuFileItem_Click(0);
-        QVERIFY(f.presenter.shown.empty());
-        QCOMPARE(f.state.project.ProjTitle, std::string());
-        QCOMPARE(f.window.windowTitle(), QStringLiteral("Vornexa: Untitled"));
+    // Replacing an unsaved project (New, Open) goes on only after No or a good save; a
+    // failed open leaves the project that was open, with its name and output.
+    void replacingTheProjectKeepsUnsavedWork() {
+        const int no = msg::kNo, yes = msg::kYes, cancel = msg::kCancel;
+        const struct {
+            int command;
+            std::vector<int> answers;
+            std::vector<std::string> files;  // dialog answers; "" cancels
+            std::string title, current;      // current "" : still untitled
+        } rows[] = {
+            {0, {no}, {}, "", ""},
+            {0, {yes}, {""}, "edited", ""},
+            {0, {yes}, {"no/such.VRN"}, "edited", ""},
+            {1, {yes}, {"b.VRN", "no/such.VRN"}, "edited", ""},
+            {1, {yes}, {"b.VRN", "saved.VRN"}, "Mains", "b.VRN"},
+            {1, {no}, {"bad.VRN"}, "edited", ""},
+            {1, {no, cancel}, {"cut.VRN"}, "edited", ""},
+            {1, {no, cancel}, {"missing.VRN"}, "edited", ""},
+            {1, {yes}, {"bad.VRN", "saved.VRN"}, "edited", "saved.VRN"},
+        };
+        for (const auto& row : rows) {
+            Fixture f;
+            f.Project("b.VRN");
+            f.Project("bad.VRN", "hello\r\n");
+            f.Project("cut.VRN", std::string(kProject).substr(0, std::strlen(kProject) - 5));
+            for (const std::string& file : row.files) {
+                f.dialogs.files.push_back(file.empty() ? std::nullopt
+                                                       : std::optional(f.dir.file(file)));
+            }
+            f.presenter.answers = row.answers;
+            f.state.project.ProjTitle = "edited";
+            f.state.project.IsSaved = false;
+            f.state.outBuf[1] = "results";
+            f.window.RefreshCaption();
+            f.window.mnuFileItem_Click(row.command);
+            const ProjectRecord& p = f.state.project;
+            const std::string file = row.current.empty() ? "Untitled" : f.dir.file(row.current);
+            const bool kept = row.title == "edited";
+            QCOMPARE(f.presenter.shown.at(0).text, std::string("Save changes to: Untitled?"));
+            QCOMPARE(p.ProjTitle + " " + p.CurrentFile, row.title + " " + file);
+            QCOMPARE(f.window.windowTitle().toStdString(),
+                     "Vornexa: " + file + (kept && row.current.empty() ? "*" : ""));
+            QCOMPARE(f.state.outBuf[1], std::string(kept ? "results" : ""));
+        }
     }
 
     void closingAsksAndCanBeCancelled() {
@@ -346,6 +390,66 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.state.project.CurrentFile, path);
         QCOMPARE(f.state.project.ProjTitle, std::string("Mains"));
         QVERIFY(f.window.isVisible());
+    }
+
+    // The desktop may ask the window to close while an input dialog disables it.
+    void closeWaitsForAnOpenInputDialog() {
+        for (const auto& [item, name, ok] :
+             {std::tuple{1, "frmVORNParm", "Command2"}, std::tuple{2, "frmStressParm", "cmdOK"}}) {
+            Fixture f;
+            f.state.options.OpenViewWithLoad = 0;
+            f.window.show();
+            f.window.mnuEditItem_Click(item);
+            auto* dialog = f.window.findChild<QDialog*>(QString::fromLatin1(name));
+            QVERIFY(!f.window.close());
+            QVERIFY(dialog->isVisible() && f.presenter.shown.empty());
+            test::Click(*dialog, ok);
+            f.presenter.answers = {msg::kNo};
+            QVERIFY(f.window.close());
+            QCOMPARE(f.Shown(), std::vector<std::string>{"Save changes to: Untitled?"});
+        }
+    }
+
+    // Last file and command line at start-up: the dialog left open shows the second project.
+    void parametersDialogFollowsTheOpenedProject() {
+        Fixture f;
+        f.state.options.ShowInputScreenOnLoad = 1;
+        f.state.options.OpenViewWithLoad = 0;
+        f.state.settings.LoadLastInputFile = 1;
+        f.state.settings.MaxLastFiles = 1;
+        f.state.settings.recent[1].LastFileLong = f.Project("first.VRN");
+        std::string second = kProject;
+        second.replace(second.find("\r\n30\r\n"), 6, "\r\n45\r\n");
+        OpenStartupProjects(f.window, f.Project("second.VRN", second));
+        test::Click(*f.window.parametersDialog(), "Command2");
+        QCOMPARE(f.state.project.ProjParms.AzimEntries, 45.0f);
+    }
+
+    // F1 opens the contents rather than the main window's page; no menu repeats a mnemonic.
+    void mainWindowKeys() {
+        Fixture f;
+        const std::filesystem::path book = f.dir.path() / "prog" / "help";
+        std::filesystem::create_directories(book.parent_path());
+        std::filesystem::copy(QFINDTESTDATA("fixtures/help").toStdString(), book);
+        test::WriteAll((book / "context.tsv").string(), "1000\tfrmMain\tunits.html\n");
+        f.window.Help().InstallF1(*qApp);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QTest::keyClick(f.window.history(), Qt::Key_F1);
+        QCOMPARE(f.window.Help().window()->currentPage().fileName(), QStringLiteral("index.html"));
+        QCOMPARE(f.window.helpItem(0)->shortcut(), QKeySequence(Qt::Key_F1));
+        std::vector<QList<QAction*>> menus{f.window.menuBar()->actions()};
+        for (QAction* menu : menus[0]) {
+            menus.push_back(menu->menu()->actions());
+        }
+        for (const QList<QAction*>& menu : menus) {
+            QStringList keys;
+            for (const QAction* action : menu) {
+                const QString key = QKeySequence::mnemonic(action->text()).toString();
+                QVERIFY2(key.isEmpty() || !keys.contains(key), qPrintable(action->text()));
+                keys << key;
+            }
+        }
     }
 };
 
