@@ -1,19 +1,49 @@
 #include "util/files.h"
 
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include <gtest/gtest.h>
 
+#include "core/app_state.h"
+#include "core/project_file.h"
 #include "test_support.h"
+#include "util/app_error.h"
 #include "util/encoding.h"
 
 namespace vornexa {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr int kCannotDropRoot = 77;
+
+// Runs `save` in a child process as a user that permissions bind, giving up root
+// first when the test runs as root. 0 when it saved, 1 when it failed.
+int SaveAsPlainUser(const std::function<void()>& save) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(kCannotDropRoot);
+        }
+        try {
+            save();
+        } catch (const AppError&) {
+            ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 class FilesTest : public testing::Test {
   protected:
@@ -64,6 +94,11 @@ TEST_F(FilesTest, FileExistsAndValidPath) {
     EXPECT_TRUE(FileExists(dir.file("a.VRN")));
     EXPECT_TRUE(FileExists(dir.file("*.VRN")));
     EXPECT_FALSE(FileExists(dir.file("*.INI")));
+    fs::create_directory(dir.file("z [1]"));
+    test::WriteAll(dir.file("z [1]/VORN.pdf"), "x");
+    EXPECT_TRUE(FileExists(dir.file("z [1]/VORN.pdf")));
+    EXPECT_TRUE(FileExists(dir.file("z [1]/*.pdf")));
+    EXPECT_FALSE(FileExists(dir.file("z [1]/[V]ORN.pdf")));
     EXPECT_FALSE(FileExists(dir.path().string()));
     EXPECT_TRUE(ValidPath(messenger, dir.path().string() + "/", false));
     EXPECT_TRUE(ValidPath(messenger, dir.file("a.VRN"), false));
@@ -130,6 +165,63 @@ TEST_F(FilesTest, AtomicWriteRefusesAReadOnlyFile) {
     }
     EXPECT_THROW(AtomicWriteFile(dir.file("ro.VRN"), "new"), AppError);
     EXPECT_EQ(test::ReadAll(dir.file("ro.VRN")), "keep");
+}
+
+// A project or the settings saved into a folder that takes no new files.
+TEST_F(FilesTest, SavingInAReadOnlyFolderOverwritesAWritableFile) {
+    test::RecordingPresenter quiet;
+    AppState state(quiet);
+    const auto saveProject = [&](const std::string& path) {
+        state.project.CurrentFile = path;
+        FileSave(state);
+    };
+    const auto saveSettings = [&](const std::string& path) {
+        state.iniPath = path;
+        if (!SaveDefaultSettings(state, 1)) {
+            throw AppError(err::kPathFileAccess, "not saved");
+        }
+    };
+    struct Case {
+        const char* name;
+        bool exists;
+        mode_t mode;
+        int result;
+    };
+    const Case cases[] = {
+        {"writable file", true, 0666, 0},
+        {"read-only file", true, 0444, 1},
+        {"no file yet", false, 0, 1},
+    };
+    fs::permissions(dir.path(),
+                    fs::perms::all & ~fs::perms::others_write & ~fs::perms::group_write);
+    for (const Case& c : cases) {
+        for (const auto& save : {std::function<void(const std::string&)>(saveProject),
+                                 std::function<void(const std::string&)>(saveSettings)}) {
+            SCOPED_TRACE(c.name);
+            const fs::path folder = dir.path() / "ro";
+            const std::string path = (folder / "plan.VRN").string();
+            fs::create_directory(folder);
+            if (c.exists) {
+                test::WriteAll(path, "old");
+                ::chmod(path.c_str(), c.mode);
+            }
+            ::chmod(folder.c_str(), 0555);
+            const int result = SaveAsPlainUser([&] { save(path); });
+            ::chmod(folder.c_str(), 0755);
+            if (result == kCannotDropRoot) {
+                GTEST_SKIP() << "running as root, and no plain user to run the save as";
+            }
+            EXPECT_EQ(result, c.result);
+            EXPECT_EQ(fs::exists(path), c.exists);
+            if (c.exists) {
+                EXPECT_EQ(test::ReadAll(path) != "old", c.result == 0);
+            }
+            EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()),
+                      c.exists ? 1 : 0)
+                << "no temporary file is left behind";
+            fs::remove_all(folder);
+        }
+    }
 }
 
 TEST(Encoding, DecodesWindows1252AndKeepsUtf8) {
