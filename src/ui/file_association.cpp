@@ -88,6 +88,10 @@ std::optional<std::string> RegisterExtension(DesktopService& desktop, const std:
 void CreateFileAssociation(AppState& state, DesktopService& desktop) {
     Messenger& messages = state.messages;
     const std::string extension = state.settings.FileExtension;
+    if (const std::optional<std::string> refusal = ExtensionRefusal(extension)) {
+        messages.ShowMessage(*refusal, msg::kExclamation, messages.titles.error);
+        return;
+    }
     if (messages.ShowMessage(AssociationQuestion(extension), msg::kYesNo) != msg::kYes) {
         return;
     }
