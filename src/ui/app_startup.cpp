@@ -81,7 +81,7 @@ int RunApplication(int& argc, char** argv, const PlatformInfo& platform) {
     }
     QtDialogService dialogs;
     PrinterSource printer;
-    QtDesktopService desktop;
+    QtDesktopService desktop(state.messages);
     UiContext context{state, dialogs, printer, desktop};
     MainWindow window(context);
     presenter.SetParent(&window);

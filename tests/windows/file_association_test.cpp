@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/scoped_variable.h"
 #include "support/window_harness.h"
 #include "ui/desktop_services.h"
 #include "ui/file_association.h"
@@ -19,33 +20,6 @@ using namespace vornexa;
 namespace {
 
 namespace fs = std::filesystem;
-
-// Sets a variable for the test's lifetime and puts the old value back after.
-class ScopedVariable {
-  public:
-    ScopedVariable(const char* name, const std::optional<std::string>& value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-        if (value) {
-            qputenv(name, QByteArray::fromStdString(*value));
-        } else {
-            qunsetenv(name);
-        }
-    }
-    ~ScopedVariable() {
-        if (had_) {
-            qputenv(name_, old_);
-        } else {
-            qunsetenv(name_);
-        }
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-  private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
-};
 
 // A user of its own: home, data and configuration folders in a temporary folder,
 // no desktop session, and the working folder there too.
@@ -72,13 +46,13 @@ struct Fixture {
 
     test::TempFolder dir;
     QString oldCurrent = QDir::currentPath();
-    ScopedVariable home{"HOME", dir.path().string()};
-    ScopedVariable data{"XDG_DATA_HOME", dir.file("data")};
-    ScopedVariable config{"XDG_CONFIG_HOME", dir.file("config")};
-    ScopedVariable desktopName{"XDG_CURRENT_DESKTOP", std::nullopt};
-    ScopedVariable session{"DESKTOP_SESSION", std::nullopt};
+    test::ScopedVariable home{"HOME", dir.path().string()};
+    test::ScopedVariable data{"XDG_DATA_HOME", dir.file("data")};
+    test::ScopedVariable config{"XDG_CONFIG_HOME", dir.file("config")};
+    test::ScopedVariable desktopName{"XDG_CURRENT_DESKTOP", std::nullopt};
+    test::ScopedVariable session{"DESKTOP_SESSION", std::nullopt};
     test::WindowHarness h;
-    QtDesktopService desktop;
+    QtDesktopService desktop{h.state.messages};
 };
 
 struct Output {
