@@ -15,6 +15,7 @@
 #include "ui/desktop_services.h"
 #include "ui/main_window.h"
 #include "ui/qt_services.h"
+#include "ui/settings_dialog.h"
 
 namespace vornexa {
 
@@ -57,6 +58,7 @@ void OpenStartupProjects(MainWindow& window, const std::string& commandLine) {
     window.RefreshCaption();
     window.show();
     window.ApplyHistoryFont();
+    CheckHistoryFont(state);
     const SettingsRecord& s = state.settings;
     if (s.LoadLastInputFile == 1 && s.MaxLastFiles >= 1 && !s.recent[1].LastFileLong.empty()) {
         window.mnuFileArray_Click(1);
