@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::string_view kExecReserved = " \t\n\"'\\><~|&;$*?#()`";
 constexpr std::string_view kEscapedInQuotes = "\"`$\\";
+constexpr std::string_view kNotInExtension = "*?[]/\\";
 
 std::string ToLowerAscii(std::string_view text) {
     std::string lower(text);
@@ -64,6 +65,23 @@ std::string WithoutTrailingSeparators(std::string folder) {
 }
 
 }  // namespace
+
+std::optional<std::string> ExtensionRefusal(std::string_view extension) {
+    if (extension.empty()) {
+        return std::string(
+            "No default extension for data files is set, so no file association can be made. "
+            "Set one in the Settings first.");
+    }
+    const bool matchesOthers = std::any_of(extension.begin(), extension.end(), [](char c) {
+        return static_cast<unsigned char>(c) <= ' ' || c == '\x7F' ||
+               kNotInExtension.find(c) != std::string_view::npos;
+    });
+    if (matchesOthers) {
+        return "No file association can be made for the extension " + std::string(extension) +
+               ": it holds a wildcard, a blank or a folder separator.";
+    }
+    return std::nullopt;
+}
 
 std::string AssociationQuestion(std::string_view extension) {
     return "This operation may break an existing association of file extension " +

@@ -12,6 +12,9 @@ namespace vornexa {
 inline constexpr std::string_view kProjectMimeType = "application/x-vornexa-project";
 inline constexpr std::string_view kDesktopEntryName = "vornexa.desktop";
 
+// Why the extension cannot be associated, or nothing when it can: an empty one, or
+// one holding a wildcard, a blank or a separator, would claim other people's files.
+std::optional<std::string> ExtensionRefusal(std::string_view extension);
 std::string AssociationQuestion(std::string_view extension);
 std::string AssociationDoneMessage(std::string_view extension, std::string_view openCommand);
 // What the history log keeps of an association: folder, program and extension.

@@ -17,6 +17,7 @@
 #include "ui/desktop_services.h"
 #include "ui/main_window.h"
 #include "ui/qt_services.h"
+#include "ui/settings_dialog.h"
 
 namespace vornexa {
 
@@ -76,6 +77,7 @@ void OpenStartupProjects(MainWindow& window, const std::string& commandLine) {
     window.RefreshCaption();
     window.show();
     window.ApplyHistoryFont();
+    CheckHistoryFont(state);
     const SettingsRecord& s = state.settings;
     if (s.LoadLastInputFile == 1 && s.MaxLastFiles >= 1 && !s.recent[1].LastFileLong.empty()) {
         window.mnuFileArray_Click(1);
@@ -100,7 +102,7 @@ int RunApplication(int& argc, char** argv, const PlatformInfo& platform) {
     }
     QtDialogService dialogs;
     PrinterSource printer;
-    QtDesktopService desktop;
+    QtDesktopService desktop(state.messages);
     UiContext context{state, dialogs, printer, desktop};
     MainWindow window(context);
     presenter.SetParent(&window);

@@ -1,12 +1,15 @@
 #include "ui/desktop_services.h"
 
+#ifdef _WIN32
 #include <QDesktopServices>
+#endif
 #include <QProcess>
 #include <QStringList>
 
 #include "core/app_state.h"
 #include "util/command_line.h"
 #include "util/files.h"
+#include "util/messages.h"
 
 namespace vornexa {
 namespace {
@@ -23,6 +26,15 @@ QStringList ArgumentList(const std::vector<std::string>& arguments) {
 }
 
 }  // namespace
+
+QtDesktopService::QtDesktopService(Messenger& messages) : messages_(messages) {}
+
+// Openers still running when the program ends report to no one.
+QtDesktopService::~QtDesktopService() {
+    for (QProcess* opener : openers_.findChildren<QProcess*>()) {
+        opener->disconnect(&openers_);
+    }
+}
 
 bool QtDesktopService::StartProgram(const std::string& program,
                                     const std::vector<std::string>& arguments) {
@@ -49,8 +61,41 @@ int QtDesktopService::RunProgram(const std::string& program,
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
+#ifdef _WIN32
 bool QtDesktopService::OpenUrl(const QUrl& url) {
     return QDesktopServices::openUrl(url);
+}
+#else
+// Only xdg-open's exit status tells whether a handler took the file or page. It is
+// watched from the event loop, never waited for: a handler may keep it running.
+bool QtDesktopService::OpenUrl(const QUrl& url) {
+    const QString target = url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded);
+    auto* opener = new QProcess(&openers_);
+    opener->setProgram(QStringLiteral("xdg-open"));
+    opener->setArguments({target});
+    opener->setStandardInputFile(QProcess::nullDevice());
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(opener, &QProcess::finished, &openers_,
+                     [this, opener, target](int exitCode, QProcess::ExitStatus status) {
+                         opener->deleteLater();
+                         if (status != QProcess::NormalExit || exitCode != 0) {
+                             ReportFailedOpener(target,
+                                                status == QProcess::NormalExit ? exitCode : -1);
+                         }
+                     });
+    opener->start();
+    if (!opener->waitForStarted()) {
+        delete opener;
+        return false;
+    }
+    return true;
+}
+#endif
+
+void QtDesktopService::ReportFailedOpener(const QString& target, int exitCode) {
+    messages_.LogMessage("\"xdg-open " + target.toStdString() + "\" failed with exit code " +
+                         std::to_string(exitCode));
+    messages_.ShowMessage("Operation Failed");
 }
 
 bool ViewWithExternalViewer(AppState& state, DesktopService& desktop, const std::string& file) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QUrl>
 
 #include <string>
@@ -8,6 +9,7 @@
 namespace vornexa {
 
 struct AppState;
+class Messenger;
 
 // Starting programs and opening files or pages with the desktop's handlers.
 class DesktopService {
@@ -21,15 +23,30 @@ class DesktopService {
     // for it: its exit code, or -1 when it could not start, crashed or hung.
     virtual int RunProgram(const std::string& program,
                            const std::vector<std::string>& arguments) = 0;
+    // Opens the file or page with the desktop's handler; false when that could not
+    // be started. A handler that starts and fails later is reported by the service.
     virtual bool OpenUrl(const QUrl& url) = 0;
 };
 
 class QtDesktopService : public DesktopService {
   public:
+    // Late failures of the opener are reported through `messages`.
+    explicit QtDesktopService(Messenger& messages);
+    ~QtDesktopService() override;
+    QtDesktopService(const QtDesktopService&) = delete;
+    QtDesktopService& operator=(const QtDesktopService&) = delete;
+
     bool StartProgram(const std::string& program,
                       const std::vector<std::string>& arguments) override;
     int RunProgram(const std::string& program, const std::vector<std::string>& arguments) override;
     bool OpenUrl(const QUrl& url) override;
+
+  private:
+    void ReportFailedOpener(const QString& target, int exitCode);
+
+    Messenger& messages_;
+    // The parent of the openers still running.
+    QObject openers_;
 };
 
 // Copies the file to "~tmpbr.tmp" in the temporary folder and starts the

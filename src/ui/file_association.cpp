@@ -28,6 +28,8 @@ std::string ProgramPath(const std::string& folder, const std::string& name) {
     return ec ? folder + name : path.string();
 }
 
+// Our files are regular files in the user's folder: a link there is replaced, never
+// followed to a file that may belong to someone else.
 std::optional<std::string> WriteFile(const std::string& path, const std::string& text) {
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
@@ -35,7 +37,7 @@ std::optional<std::string> WriteFile(const std::string& path, const std::string&
         return "the folder of " + path + " could not be created (" + ec.message() + ")";
     }
     try {
-        AtomicWriteFile(path, text);
+        AtomicWriteFile(path, text, LinkPolicy::Replace);
     } catch (const AppError& error) {
         return path + " could not be written (" + error.description() + ")";
     }
@@ -86,6 +88,10 @@ std::optional<std::string> RegisterExtension(DesktopService& desktop, const std:
 void CreateFileAssociation(AppState& state, DesktopService& desktop) {
     Messenger& messages = state.messages;
     const std::string extension = state.settings.FileExtension;
+    if (const std::optional<std::string> refusal = ExtensionRefusal(extension)) {
+        messages.ShowMessage(*refusal, msg::kExclamation, messages.titles.error);
+        return;
+    }
     if (messages.ShowMessage(AssociationQuestion(extension), msg::kYesNo) != msg::kYes) {
         return;
     }

@@ -65,7 +65,11 @@ HelpWindow* HelpService::Window() {
     }
     window_ = std::make_unique<HelpWindow>(std::move(book), QString::fromStdString(folder));
     QObject::connect(window_.get(), &HelpWindow::externalLink, window_.get(),
-                     [this](const QUrl& url) { desktop_.OpenUrl(url); });
+                     [this](const QUrl& url) {
+                         if (!desktop_.OpenUrl(url)) {
+                             state_.messages.ShowMessage("Operation Failed");
+                         }
+                     });
     return window_.get();
 }
 

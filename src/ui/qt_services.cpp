@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 
 #include <filesystem>
 
@@ -67,6 +70,23 @@ int Answer(QMessageBox::StandardButton button) {
             return msg::kOk;
     }
 }
+
+// Folders to walk through and the files that can be run; the dialog's own filter
+// cannot ask for executable files without hiding every readable one.
+class ProgramFilter : public QSortFilterProxyModel {
+  public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+  protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (files == nullptr) {
+            return true;
+        }
+        const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+        return info.isDir() || info.isExecutable();
+    }
+};
 
 }  // namespace
 
@@ -137,7 +157,9 @@ std::optional<std::string> QtDialogService::ChooseProgram(QWidget* parent) {
 #else
     // Programs carry no extension here; the executable bit makes them.
     const QStringList filters = {QStringLiteral("All Files (*)")};
-    dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new ProgramFilter(&dialog));
+    dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot);
 #endif
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.last());
@@ -152,13 +174,17 @@ FontChoice QtDialogService::ChooseFont(QWidget* parent, const FontChoice& preset
     font.setPointSizeF(preset.size);
     font.setBold(preset.bold);
     font.setItalic(preset.italic);
+    // The dialog lists installed faces only: a name drawn by a stand-in ("Arial" by
+    // Liberation Sans) is preset as that face, and kept when the face is kept.
+    const QString face = QFontInfo(font).family();
+    font.setFamily(face);
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, font, parent);
     if (!ok) {
         return preset;
     }
-    return {chosen.family().toStdString(), static_cast<float>(chosen.pointSizeF()), chosen.bold(),
-            chosen.italic()};
+    const std::string name = chosen.family() == face ? preset.name : chosen.family().toStdString();
+    return {name, static_cast<float>(chosen.pointSizeF()), chosen.bold(), chosen.italic()};
 }
 
 bool QtDialogService::ChooseFolder(QWidget* parent, AppState& state, std::string& chosenPath) {

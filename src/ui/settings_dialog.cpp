@@ -23,6 +23,7 @@
 #include "core/options.h"
 #include "core/tables.h"
 #include "ui/window_support.h"
+#include "util/command_line.h"
 #include "util/files.h"
 #include "util/numbers.h"
 #include "util/settings.h"
@@ -93,6 +94,15 @@ bool IsExtensionCharacter(char c) {
 }
 
 }  // namespace
+
+// Start-up shows it with this dialog's title too: it is the same message.
+void CheckHistoryFont(AppState& state) {
+    const std::string& name = state.settings.DisplayFontName;
+    if (!FontInstalled(name)) {
+        state.messages.ShowMessage("Invalid font selection:" + name, msg::kOkOnly,
+                                   std::string(DialogLabel(kMessageSlot)) + "Error");
+    }
+}
 
 SettingsDialog::SettingsDialog(UiContext& context, std::function<void()> applyHistoryFont,
                                std::function<void()> applyDisplaySettings, QWidget* parent)
@@ -320,7 +330,8 @@ void SettingsDialog::cmdSetPath_Click() {
 
 void SettingsDialog::cmdSelect_Click() {
     if (const std::optional<std::string> program = context_.dialogs.ChooseProgram(this)) {
-        Text4_->setText(Q(*program));
+        // The viewer spec is a command line: a blank in the path must not split it.
+        Text4_->setText(Q(QuoteCommandWord(*program)));
     }
 }
 
@@ -333,10 +344,7 @@ void SettingsDialog::Command5_Click() {
     s.DisplayFontSize = chosen.size;
     s.DisplayFontBold = Flag(chosen.bold);
     s.DisplayFontItalic = Flag(chosen.italic);
-    if (!FontInstalled(chosen.name)) {
-        state_.messages.ShowMessage("Invalid font selection:" + chosen.name, msg::kOkOnly,
-                                    state_.messages.titles.error);
-    }
+    CheckHistoryFont(state_);
     if (applyHistoryFont_) {
         applyHistoryFont_();
     }

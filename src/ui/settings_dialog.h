@@ -14,6 +14,9 @@ class QPushButton;
 
 namespace vornexa {
 
+// "Invalid font selection:" and the name when the history font is not installed.
+void CheckHistoryFont(AppState& state);
+
 // frmSet: the [Settings] keys of the settings file. Modal; OK validates, copies
 // the fields into the settings record, applies them through
 // `applyDisplaySettings` and writes [Settings]. A history font chosen here is

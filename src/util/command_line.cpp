@@ -1,5 +1,7 @@
 #include "util/command_line.h"
 
+#include <algorithm>
+
 namespace vornexa {
 namespace {
 
@@ -55,6 +57,23 @@ std::vector<std::string> SplitCommandLine(std::string_view line) {
         words.push_back(std::move(word));
     }
     return words;
+}
+
+std::string QuoteCommandWord(std::string_view word) {
+    const bool plain = !word.empty() && std::none_of(word.begin(), word.end(), [](char c) {
+        return IsBlank(c) || c == '"' || c == '\'' || c == '\\';
+    });
+    if (plain) {
+        return std::string(word);
+    }
+    std::string quoted = "\"";
+    for (const char c : word) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+        }
+        quoted += c;
+    }
+    return quoted + "\"";
 }
 
 }  // namespace vornexa

@@ -13,4 +13,8 @@ namespace vornexa {
 // expanded. Empty when the line is blank or a quote is left open.
 std::vector<std::string> SplitCommandLine(std::string_view line);
 
+// The word as SplitCommandLine reads it back whole: unchanged when it holds no
+// blank, quote or backslash, else in double quotes with " and \ escaped.
+std::string QuoteCommandWord(std::string_view word);
+
 }  // namespace vornexa

@@ -67,6 +67,24 @@ void WriteAll(int fd, std::string_view bytes) {
     }
 }
 
+void SyncAndClose(FileDescriptor& fd) {
+    if (::fsync(fd.get()) != 0) {
+        throw FileError(errno, FileOp::Write);
+    }
+    if (::close(fd.release()) != 0) {
+        throw FileError(errno, FileOp::Write);
+    }
+}
+
+void WriteInPlace(const std::string& path, std::string_view bytes, int extraFlags) {
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | extraFlags));
+    if (fd.get() < 0) {
+        throw FileError(errno, FileOp::Write);
+    }
+    WriteAll(fd.get(), bytes);
+    SyncAndClose(fd);
+}
+
 // A symbolic link is replaced through its target, so the link survives the save.
 std::string ResolveLink(const std::string& path) {
     std::error_code ec;
@@ -77,6 +95,18 @@ std::string ResolveLink(const std::string& path) {
         }
     }
     return path;
+}
+
+// Only "*" and "?" are wildcards: a "[" in a folder name is part of the name.
+std::string GlobPattern(std::string_view path) {
+    std::string pattern;
+    for (const char c : path) {
+        if (c == '[' || c == '\\') {
+            pattern += '\\';
+        }
+        pattern += c;
+    }
+    return pattern;
 }
 
 std::string TempNameBeside(const std::string& path) {
@@ -128,13 +158,13 @@ Folders ResolveUserFolders(const std::string& documents, const std::string& desk
 }
 
 bool FileExists(const std::string& path) {
-    if (path.find_first_of("*?[") == std::string::npos) {
+    if (path.find_first_of("*?") == std::string::npos) {
         struct stat info {};
         return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
     }
     glob_t matches{};
     bool found = false;
-    if (::glob(path.c_str(), 0, nullptr, &matches) == 0) {
+    if (::glob(GlobPattern(path).c_str(), 0, nullptr, &matches) == 0) {
         for (size_t i = 0; i < matches.gl_pathc && !found; ++i) {
             struct stat info {};
             found = ::stat(matches.gl_pathv[i], &info) == 0 && S_ISREG(info.st_mode);
@@ -224,10 +254,14 @@ std::string ReadFileBytes(const std::string& path) {
     }
 }
 
-void AtomicWriteFile(const std::string& path, std::string_view bytes) {
-    const std::string target = ResolveLink(path);
+void AtomicWriteFile(const std::string& path, std::string_view bytes, LinkPolicy links) {
+    const bool replaceLink = links == LinkPolicy::Replace;
+    const std::string target = replaceLink ? path : ResolveLink(path);
     struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
+    // A link to be replaced counts as no file: its target is never looked at.
+    const bool exists =
+        (replaceLink ? ::lstat(target.c_str(), &old) : ::stat(target.c_str(), &old)) == 0 &&
+        !S_ISLNK(old.st_mode);
     if (exists && (S_ISDIR(old.st_mode) || ::access(target.c_str(), W_OK) != 0)) {
         // A read-only file stays untouched, as a plain overwrite would have failed.
         throw AppError(err::kPathFileAccess, ErrorDescription(err::kPathFileAccess));
@@ -235,19 +269,21 @@ void AtomicWriteFile(const std::string& path, std::string_view bytes) {
     const std::string temp = TempNameBeside(target);
     FileDescriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (fd.get() < 0) {
-        throw FileError(errno, FileOp::Write);
+        const int error = errno;
+        // A folder that takes no new files may still hold a writable file: save it as
+        // a plain overwrite would, without the safety of the rename.
+        if (exists && (error == EACCES || error == EPERM)) {
+            WriteInPlace(target, bytes, replaceLink ? O_NOFOLLOW : 0);
+            return;
+        }
+        throw FileError(error, FileOp::Write);
     }
     try {
         if (exists) {
             ::fchmod(fd.get(), old.st_mode & 07777);
         }
         WriteAll(fd.get(), bytes);
-        if (::fsync(fd.get()) != 0) {
-            throw FileError(errno, FileOp::Write);
-        }
-        if (::close(fd.release()) != 0) {
-            throw FileError(errno, FileOp::Write);
-        }
+        SyncAndClose(fd);
         if (::rename(temp.c_str(), target.c_str()) != 0) {
             throw FileError(errno, FileOp::Write);
         }

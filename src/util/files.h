@@ -30,7 +30,8 @@ Folders ResolveUserFolders(const std::string& documents, const std::string& desk
 // itself (the build tree). Ends in the separator.
 std::string DocumentFolder(const std::string& programFolder);
 
-// True for an existing regular file; wildcards match like a directory listing.
+// True for an existing regular file; the wildcards "*" and "?" match like a
+// directory listing.
 bool FileExists(const std::string& path);
 // True for an existing folder or file; "Invalid path: " unless quiet.
 bool ValidPath(Messenger& messenger, const std::string& path, bool quiet);
@@ -42,8 +43,14 @@ bool CopyTextFile(Messenger& messenger, const std::string& source, const std::st
 
 // The whole content of a file; throws AppError on failure.
 std::string ReadFileBytes(const std::string& path);
+// What a save does with a symbolic link at the path: write the file it points
+// to (the link survives), or put a regular file in the link's place.
+enum class LinkPolicy { WriteThrough, Replace };
+
 // Writes a temporary file beside `path`, flushes it and renames it over `path`,
-// so a failure leaves the old file intact. Throws AppError on failure.
-void AtomicWriteFile(const std::string& path, std::string_view bytes);
+// so a failure leaves the old file intact. In a folder that takes no new files a
+// writable existing file is overwritten in place instead. Throws AppError on failure.
+void AtomicWriteFile(const std::string& path, std::string_view bytes,
+                     LinkPolicy links = LinkPolicy::WriteThrough);
 
 }  // namespace vornexa

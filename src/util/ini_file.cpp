@@ -9,7 +9,6 @@
 namespace vornexa {
 namespace {
 
-constexpr size_t kMaxValueCharacters = 254;
 constexpr std::string_view kBlanks = " \t";
 
 std::string_view Trim(std::string_view text) {
@@ -86,12 +85,13 @@ IniFile IniFile::Load(const std::string& path) {
     }
 }
 
-std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
+std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key,
+                                        size_t maxCharacters) const {
     for (const Line& line : lines_) {
         if (!line.key.empty() && SameName(line.key, key) && SameName(line.section, section)) {
             const std::string_view text = line.text;
             const std::string_view value = Trim(text.substr(text.find('=') + 1));
-            return std::string(FirstCharacters(value, kMaxValueCharacters));
+            return std::string(FirstCharacters(value, maxCharacters));
         }
     }
     return std::nullopt;

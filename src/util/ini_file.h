@@ -7,6 +7,10 @@
 
 namespace vornexa {
 
+// Values are read at most this long, unless a caller asks for them whole.
+inline constexpr size_t kMaxIniValueCharacters = 254;
+inline constexpr size_t kWholeIniValue = std::string_view::npos;
+
 // An INI text kept line by line, so that writing a key changes only its own line:
 // case-insensitive section and key names, in-place replacement, new keys appended
 // to their section, new sections appended to the file.
@@ -17,8 +21,9 @@ class IniFile {
     // Reads the file; a missing or unreadable file gives an empty IniFile.
     static IniFile Load(const std::string& path);
 
-    // The value, at most 254 characters; nullopt when the key is missing.
-    std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+    // The value, at most `maxCharacters` characters; nullopt when the key is missing.
+    std::optional<std::string> Get(std::string_view section, std::string_view key,
+                                   size_t maxCharacters = kMaxIniValueCharacters) const;
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
     // The whole text with CR LF line ends.

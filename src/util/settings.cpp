@@ -40,7 +40,7 @@ float ReadFontSize(const IniFile& ini, std::string_view section, std::string_vie
 }
 
 std::string ReadDataPath(const IniFile& ini, const std::string& dataFolder) {
-    const std::string stored = ReadIniValue(ini, kSettings, "DataPath");
+    const std::string stored = ReadIniPath(ini, kSettings, "DataPath");
     if (stored.empty() || stored == "0") {
         return dataFolder;
     }
@@ -77,7 +77,7 @@ void ReadSettings(const IniFile& ini, SettingsRecord& s, const std::string& data
     if (s.FileExtension == "0") {
         s.FileExtension = "VRN";
     }
-    s.ExternalEditor = ReadIniValue(ini, k, "ExternalEditor");
+    s.ExternalEditor = ReadIniPath(ini, k, "ExternalEditor");
 }
 
 void WriteSettings(IniFile& ini, const SettingsRecord& s) {
@@ -107,10 +107,10 @@ void ReadFileMenu(const IniFile& ini, SettingsRecord& s) {
     s.recent = {};
     for (int i = 1; i <= s.MaxLastFiles; ++i) {
         RecentFile& slot = s.recent[static_cast<size_t>(i)];
-        slot.LastFile = ReadIniValue(ini, kFileMenu, SlotKey("LastFile", i));
+        slot.LastFile = ReadIniPath(ini, kFileMenu, SlotKey("LastFile", i));
         const double mode = LeadingNumber(ReadIniValue(ini, kFileMenu, SlotKey("LastFileMode", i)));
         slot.LastFileMode = ToInt16(mode).value_or(0);
-        slot.LastFileLong = ReadIniValue(ini, kFileMenu, SlotKey("LastFileLong", i));
+        slot.LastFileLong = ReadIniPath(ini, kFileMenu, SlotKey("LastFileLong", i));
     }
     for (int i = 1; i <= s.MaxLastFiles; ++i) {
         s.recent[static_cast<size_t>(i)].caption = RecentFileCaption(s, i);
@@ -162,6 +162,10 @@ std::string ReadIniValue(const IniFile& ini, std::string_view section, std::stri
                          std::string_view fallback) {
     std::string value = ini.Get(section, key).value_or(std::string());
     return value.empty() ? std::string(fallback) : value;
+}
+
+std::string ReadIniPath(const IniFile& ini, std::string_view section, std::string_view key) {
+    return ini.Get(section, key, kWholeIniValue).value_or(std::string());
 }
 
 int16_t ReadIniInt(const IniFile& ini, std::string_view section, std::string_view key, double min,

@@ -72,6 +72,8 @@ std::string ReadIniValue(const IniFile& ini, std::string_view section, std::stri
                          std::string_view fallback = {});
 // An int key: leading-number rule, rounded to 16 bits (a number beyond 16 bits counts
 // as out of range), then the range rule.
+// A folder, file or program path, read whole: a cut path names another file.
+std::string ReadIniPath(const IniFile& ini, std::string_view section, std::string_view key);
 int16_t ReadIniInt(const IniFile& ini, std::string_view section, std::string_view key, double min,
                    double max, std::string_view fallback = {});
 void WriteIniValue(IniFile& ini, std::string_view section, std::string_view key,

@@ -1,12 +1,17 @@
 #include "util/files.h"
 
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include <gtest/gtest.h>
 
+#include "core/app_state.h"
+#include "core/project_file.h"
 #include "test_support.h"
 #include "util/encoding.h"
 
@@ -14,6 +19,30 @@ namespace vornexa {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr int kCannotDropRoot = 77;
+
+// Runs `save` in a child process as a user whom permissions bind (root gives up its
+// rights first): 0 when it saved, 1 when it threw.
+int SaveAsPlainUser(const std::function<void()>& save) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(kCannotDropRoot);
+        }
+        try {
+            save();
+        } catch (...) {
+            ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 class FilesTest : public testing::Test {
   protected:
@@ -64,6 +93,9 @@ TEST_F(FilesTest, FileExistsAndValidPath) {
     EXPECT_TRUE(FileExists(dir.file("a.VRN")));
     EXPECT_TRUE(FileExists(dir.file("*.VRN")));
     EXPECT_FALSE(FileExists(dir.file("*.INI")));
+    fs::create_directory(dir.file("z [1]"));
+    test::WriteAll(dir.file("z [1]/VORN.pdf"), "x");
+    EXPECT_TRUE(FileExists(dir.file("z [1]/*.pdf")));
     EXPECT_FALSE(FileExists(dir.path().string()));
     EXPECT_TRUE(ValidPath(messenger, dir.path().string() + "/", false));
     EXPECT_TRUE(ValidPath(messenger, dir.file("a.VRN"), false));
@@ -130,6 +162,29 @@ TEST_F(FilesTest, AtomicWriteRefusesAReadOnlyFile) {
     }
     EXPECT_THROW(AtomicWriteFile(dir.file("ro.VRN"), "new"), AppError);
     EXPECT_EQ(test::ReadAll(dir.file("ro.VRN")), "keep");
+}
+
+// A project saved into a folder that takes no new files.
+TEST_F(FilesTest, SavingInAReadOnlyFolderOverwritesAWritableFile) {
+    AppState state(presenter);
+    state.project.CurrentFile = dir.file("ro/plan.VRN");
+    fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::others_exec);
+    for (const mode_t mode : {0666, 0444}) {
+        fs::create_directory(dir.file("ro"));
+        test::WriteAll(state.project.CurrentFile, "old");
+        ::chmod(state.project.CurrentFile.c_str(), mode);
+        ::chmod(dir.file("ro").c_str(), 0555);
+        const int result = SaveAsPlainUser([&] { FileSave(state); });
+        ::chmod(dir.file("ro").c_str(), 0755);
+        if (result == kCannotDropRoot) {
+            GTEST_SKIP() << "running as root, with no plain user to save as";
+        }
+        EXPECT_EQ(result, mode == 0666 ? 0 : 1);
+        EXPECT_EQ(test::ReadAll(state.project.CurrentFile) != "old", result == 0);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("ro")), fs::directory_iterator()),
+                  1);
+        fs::remove_all(dir.file("ro"));
+    }
 }
 
 TEST(Encoding, DecodesWindows1252AndKeepsUtf8) {

@@ -320,11 +320,12 @@ TEST_F(ProjectFileTest, AValueThatWouldNotReadBackIsNeverSaved) {
     EXPECT_EQ(state.project.ProjDesc, "\r\n\r\nkept as typed");
 }
 
-TEST_F(ProjectFileTest, ReadOnlyFolderRefusesTheSave) {
+TEST_F(ProjectFileTest, ReadOnlyFolderAndFileRefuseTheSave) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "permissions do not bind root";
     }
     const std::string before = Save();
+    ASSERT_EQ(::chmod(state.project.CurrentFile.c_str(), 0444), 0);
     ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
     EXPECT_THROW(FileSave(state), AppError);
     ::chmod(dir.path().c_str(), 0755);

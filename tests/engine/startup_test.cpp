@@ -123,6 +123,29 @@ TEST_F(StartupTest, SettingsThatCannotBeReplacedLeaveTheStartValues) {
     EXPECT_EQ(state.settings.MaxDisplaySize, 2048);
 }
 
+// Values saved by one run and read by the next: paths whole, other values cut.
+TEST_F(StartupTest, LongValuesSurviveARestart) {
+    Start();
+    std::string folder = Data();
+    while (folder.size() <= 300) {
+        folder += std::string(60, 'f') + "/";
+    }
+    fs::create_directories(folder);
+    const std::string file = folder + std::string(250, 'n') + ".VRN";
+    SettingsRecord& s = state.settings;
+    s.DataPath = folder;
+    s.ExternalEditor = "\"" + folder + "view\" -x";
+    s.BrowseDefaultFilter = std::string(300, 'x');
+    AddToRecentFiles(s, file);
+    const SettingsRecord saved = s;
+    ASSERT_TRUE(SaveDefaultSettings(state, 1));
+    Start();
+    EXPECT_EQ(s.DataPath, saved.DataPath);
+    EXPECT_EQ(s.ExternalEditor, saved.ExternalEditor);
+    EXPECT_EQ(s.recent[1], saved.recent[1]);
+    EXPECT_EQ(s.BrowseDefaultFilter, saved.BrowseDefaultFilter.substr(0, 254));
+}
+
 TEST_F(StartupTest, HeadlessStartWritesNothing) {
     platform.createFolders = false;
     InitialiseState(state, platform);

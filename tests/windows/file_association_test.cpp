@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/scoped_variable.h"
 #include "support/window_harness.h"
 #include "ui/desktop_services.h"
 #include "ui/file_association.h"
@@ -19,33 +20,6 @@ using namespace vornexa;
 namespace {
 
 namespace fs = std::filesystem;
-
-// Sets a variable for the test's lifetime and puts the old value back after.
-class ScopedVariable {
-  public:
-    ScopedVariable(const char* name, const std::optional<std::string>& value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-        if (value) {
-            qputenv(name, QByteArray::fromStdString(*value));
-        } else {
-            qunsetenv(name);
-        }
-    }
-    ~ScopedVariable() {
-        if (had_) {
-            qputenv(name_, old_);
-        } else {
-            qunsetenv(name_);
-        }
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-  private:
-    const char* name_;
-    bool had_;
-    QByteArray old_;
-};
 
 // A user of its own: home, data and configuration folders in a temporary folder,
 // no desktop session, and the working folder there too.
@@ -72,13 +46,13 @@ struct Fixture {
 
     test::TempFolder dir;
     QString oldCurrent = QDir::currentPath();
-    ScopedVariable home{"HOME", dir.path().string()};
-    ScopedVariable data{"XDG_DATA_HOME", dir.file("data")};
-    ScopedVariable config{"XDG_CONFIG_HOME", dir.file("config")};
-    ScopedVariable desktopName{"XDG_CURRENT_DESKTOP", std::nullopt};
-    ScopedVariable session{"DESKTOP_SESSION", std::nullopt};
+    test::ScopedVariable home{"HOME", dir.path().string()};
+    test::ScopedVariable data{"XDG_DATA_HOME", dir.file("data")};
+    test::ScopedVariable config{"XDG_CONFIG_HOME", dir.file("config")};
+    test::ScopedVariable desktopName{"XDG_CURRENT_DESKTOP", std::nullopt};
+    test::ScopedVariable session{"DESKTOP_SESSION", std::nullopt};
     test::WindowHarness h;
-    QtDesktopService desktop;
+    QtDesktopService desktop{h.state.messages};
 };
 
 struct Output {
@@ -205,6 +179,53 @@ class FileAssociationTest : public QObject {
                     {QString::fromStdString(f.DataFile("applications/vornexa.desktop"))});
             QVERIFY2(check.code == 0, qPrintable(check.text));
         }
+    }
+
+    // Someone else's file behind a link in our place stays as it is.
+    void linksInOurPlaceAreReplacedNotFollowed_data() {
+        QTest::addColumn<QString>("ours");
+        QTest::addColumn<bool>("targetExists");
+        QTest::newRow("desktop entry") << "applications/vornexa.desktop" << true;
+        QTest::newRow("dangling mime package") << "mime/packages/vornexa-mime.xml" << false;
+    }
+    void linksInOurPlaceAreReplacedNotFollowed() {
+        QFETCH(QString, ours);
+        QFETCH(bool, targetExists);
+        Fixture f;
+        const std::string link = f.DataFile(ours.toStdString());
+        const std::string target = f.dir.file("theirs");
+        fs::create_directories(fs::path(link).parent_path());
+        if (targetExists) {
+            test::WriteAll(target, "not yours");
+        }
+        fs::create_symlink(target, link);
+        f.h.presenter.answers = {msg::kYes};
+        CreateFileAssociation(f.h.state, f.desktop);
+        QVERIFY(fs::is_regular_file(fs::symlink_status(link)));
+        QCOMPARE(fs::exists(target), targetExists);
+        QVERIFY(!targetExists || test::ReadAll(target) == "not yours");
+    }
+
+    void extensionsThatClaimOtherFilesAreRefused_data() {
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty") << ""
+                               << "No default extension for data files is set, so no file "
+                                  "association can be made. Set one in the Settings first.";
+        QTest::newRow("wildcard") << "V*"
+                                  << "No file association can be made for the extension V*: it "
+                                     "holds a wildcard, a blank or a folder separator.";
+    }
+    void extensionsThatClaimOtherFilesAreRefused() {
+        QFETCH(QString, extension);
+        QFETCH(QString, message);
+        Fixture f;
+        f.h.state.settings.FileExtension = extension.toStdString();
+        f.h.presenter.answers = {msg::kYes};
+        CreateFileAssociation(f.h.state, f.desktop);
+        QCOMPARE(f.h.presenter.shown.size(), size_t{1});
+        QCOMPARE(f.h.presenter.shown[0].text, message.toStdString());
+        QVERIFY(f.DataHomeEmpty());
     }
 
     void failuresAreReportedNotHidden_data() {

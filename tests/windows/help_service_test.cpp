@@ -4,7 +4,11 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <filesystem>
+
+#include "support/scoped_variable.h"
 #include "support/window_harness.h"
+#include "ui/desktop_services.h"
 #include "ui/help_service.h"
 #include "ui/help_window.h"
 
@@ -52,19 +56,29 @@ class HelpServiceTest : public QObject {
         QTest::addColumn<bool>("present");
         QTest::addColumn<bool>("opens");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << false << true << "Help file (VORN.pdf) not available";
-        QTest::newRow("opened") << true << true << "";
-        QTest::newRow("open fails") << true << false << "Operation Failed";
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("missing") << false << true << "Help file (VORN.pdf) not available"
+                                 << "";
+        QTest::newRow("opened") << true << true << ""
+                                << "";
+        QTest::newRow("open fails") << true << false << "Operation Failed"
+                                    << "";
+        QTest::newRow("bracket in the folder") << true << true << ""
+                                               << "z [1]";
     }
     void pdfHelp() {
         QFETCH(bool, present);
         QFETCH(bool, opens);
         QFETCH(QString, message);
+        QFETCH(QString, folder);
         test::WindowHarness h;
-        test::TempFolder program;
-        h.state.folders.program = program.path().string() + "/";
+        test::TempFolder temp;
+        const std::string programFolder = temp.file(folder.toStdString());
+        std::filesystem::create_directories(programFolder);
+        const std::string pdf = programFolder + "/VORN.pdf";
+        h.state.folders.program = programFolder + "/";
         if (present) {
-            test::WriteAll(program.file("VORN.pdf"), "%PDF-1.4\n");
+            test::WriteAll(pdf, "%PDF-1.4\n");
         }
         h.desktop.openResult = opens;
         HelpService help(h.state, h.desktop);
@@ -77,8 +91,47 @@ class HelpServiceTest : public QObject {
         }
         QCOMPARE(h.desktop.urls.size(), size_t{present ? 1u : 0u});
         if (present) {
-            QCOMPARE(h.desktop.urls[0],
-                     QUrl::fromLocalFile(QString::fromStdString(program.file("VORN.pdf"))));
+            QCOMPARE(h.desktop.urls[0], QUrl::fromLocalFile(QString::fromStdString(pdf)));
+        }
+    }
+
+    // The opener on PATH decides whether the help opened; nobody waits for it.
+    void pdfHelpThroughTheDesktopOpener_data() {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("opener fails after a while") << "sleep 0.3; exit 4" << true;
+        QTest::newRow("opener succeeds") << "exit 0" << false;
+        QTest::newRow("real xdg-open without a handler") << "" << true;
+    }
+    void pdfHelpThroughTheDesktopOpener() {
+        QFETCH(QString, opener);
+        QFETCH(bool, fails);
+        if (opener.isEmpty() && !std::filesystem::exists("/usr/bin/xdg-open")) {
+            QSKIP("xdg-open is not installed");
+        }
+        test::TempFolder dir;
+        const std::string script = dir.file("xdg-open");
+        test::WriteAll(script, "#!/bin/sh\n: > " + dir.file("ran") + "\n" + opener.toStdString());
+        std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+        const test::ScopedVariable path{"PATH", opener.isEmpty() ? "/usr/bin:/bin" : dir.file("")};
+        const test::ScopedVariable home{"HOME", dir.path().string()};
+        const test::ScopedVariable dataDirs{"XDG_DATA_DIRS", dir.path().string()};
+        const test::ScopedVariable browser{"BROWSER", dir.file("none")};
+        const test::ScopedVariable display{"DISPLAY", std::nullopt};
+        const test::ScopedVariable wayland{"WAYLAND_DISPLAY", std::nullopt};
+        test::WindowHarness h;
+        h.state.folders.program = dir.file("");
+        test::WriteAll(dir.file("VORN.pdf"), "%PDF-1.4\n");
+        QtDesktopService desktop(h.state.messages);
+        HelpService(h.state, desktop).OpenPdfHelp();
+        QVERIFY(h.presenter.shown.empty());
+        if (fails) {
+            QTRY_COMPARE_WITH_TIMEOUT(h.presenter.shown.size(), size_t{1}, 10000);
+            QCOMPARE(h.presenter.shown[0].text, std::string("Operation Failed"));
+        } else {
+            QTRY_VERIFY(std::filesystem::exists(dir.file("ran")));
+            QTest::qWait(200);
+            QVERIFY(h.presenter.shown.empty());
         }
     }
 

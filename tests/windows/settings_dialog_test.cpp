@@ -1,15 +1,25 @@
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontDatabase>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 
 #include "support/window_harness.h"
+#include "ui/app_startup.h"
+#include "ui/main_window.h"
+#include "ui/qt_services.h"
 #include "ui/settings_dialog.h"
+#include "util/command_line.h"
 #include "util/ini_file.h"
 #include "util/settings.h"
 
@@ -82,6 +92,20 @@ const BoxKey kBoxes[] = {
     {"chkUpdate", &SettingsRecord::RemindAnnualUpdates},
     {"chkCopyExamples", &SettingsRecord::CopyExampleFiles},
 };
+
+// Runs `answer` on the next modal dialog of type D as soon as it is open.
+template <class D>
+void AnswerNextDialog(const std::function<void(D&)>& answer) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            answer(*dialog);
+        }
+    });
+    poll->start(10);
+}
 
 }  // namespace
 
@@ -420,6 +444,93 @@ class SettingsDialogTest : public QObject {
             QCOMPARE(f.h.dialogs.programDialogs, 1);
         }
         QVERIFY(f.h.presenter.shown.empty());
+    }
+
+    // The desktop's own file dialog: programs listed, the choice stored as one word.
+    void selectListsProgramsAndStoresThemWhole_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("plain path") << "tools";
+        QTest::newRow("blank in the path") << "my tools";
+        QTest::newRow("quotes and a backslash") << "it's \"odd\" \\ here";
+    }
+    void selectListsProgramsAndStoresThemWhole() {
+        QFETCH(QString, folder);
+        Fixture f;
+        const std::filesystem::path tools = f.dir.path() / folder.toStdString();
+        std::filesystem::create_directories(tools / "sub");
+        test::WriteAll((tools / "view").string(), "#!/bin/sh\n");
+        std::filesystem::permissions(tools / "view", std::filesystem::perms::owner_all);
+        test::WriteAll((tools / "notes.txt").string(), "not a program");
+        const QString oldCurrent = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(tools.string()));
+        QtDialogService real;
+        UiContext ctx{f.h.state, real, f.h.printer, f.h.desktop};
+        SettingsDialog d(ctx, {}, {});
+        QStringList listed;
+        AnswerNextDialog<QFileDialog>([&](QFileDialog& dialog) {
+            auto& view = test::Child<QListView>(dialog, "listView");
+            const auto rows = [&] { return view.model()->rowCount(view.rootIndex()); };
+            if (!QTest::qWaitFor([&] { return rows() >= 2; })) {
+                listed << QStringLiteral("(folder not read)");
+            }
+            for (int row = 0; row < view.model()->rowCount(view.rootIndex()); ++row) {
+                listed << view.model()->index(row, 0, view.rootIndex()).data().toString();
+            }
+            auto& name = test::Child<QLineEdit>(dialog, "fileNameEdit");
+            name.setText(QStringLiteral("view"));
+            QTest::keyClick(&name, Qt::Key_Return);
+        });
+        test::Click(d, "cmdSelect");
+        QDir::setCurrent(oldCurrent);
+        listed.sort();
+        QCOMPARE(listed, (QStringList{"sub", "view"}));
+        const std::string spec = test::Child<QLineEdit>(d, "Text4").text().toStdString();
+        QCOMPARE(SplitCommandLine(spec), std::vector<std::string>{(tools / "view").string()});
+    }
+
+    // The desktop's own font dialog over a name that a stand-in draws.
+    void historyFontDialogKeepsTheStoredName_data() {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("OK untouched") << 0;
+        QTest::newRow("another face") << 1;
+        QTest::newRow("cancelled") << 2;
+    }
+    void historyFontDialogKeepsTheStoredName() {
+        QFETCH(int, answer);
+        const QString face = QFontInfo(QFont(QStringLiteral("Arial"))).family();
+        const QString other = QFontInfo(QFont(QStringLiteral("Courier New"))).family();
+        if (!face.startsWith(QStringLiteral("Liberation")) || other == face) {
+            QSKIP("needs Arial and Courier New drawn by their Liberation stand-ins");
+        }
+        Fixture f;
+        f.h.state.settings.DisplayFontName = "Arial";
+        QtDialogService real;
+        UiContext ctx{f.h.state, real, f.h.printer, f.h.desktop};
+        SettingsDialog d(ctx, {}, {});
+        QString preset;
+        AnswerNextDialog<QFontDialog>([&](QFontDialog& dialog) {
+            preset = dialog.currentFont().family();
+            dialog.setCurrentFont(answer == 1 ? QFont(other, 12) : dialog.currentFont());
+            answer == 2 ? dialog.reject() : dialog.accept();
+        });
+        d.findChild<QPushButton*>(QStringLiteral("Command5"))->click();
+        QCOMPARE(preset, face);
+        QCOMPARE(f.h.state.settings.DisplayFontName,
+                 answer == 1 ? other.toStdString() : std::string("Arial"));
+        QVERIFY(f.h.presenter.shown.empty());
+    }
+
+    void startUpReportsAHistoryFontThatIsNotInstalled() {
+        for (const std::string name : {"Arial", "No Such Font Vornexa"}) {
+            Fixture f;
+            f.h.state.settings.DisplayFontName = name;
+            MainWindow window(f.h.ctx);
+            OpenStartupProjects(window, "");
+            const bool reported = f.h.presenter.shown.size() == 1 &&
+                                  f.h.presenter.shown[0].text == "Invalid font selection:" + name &&
+                                  f.h.presenter.shown[0].title == "Error";
+            QCOMPARE(reported, name != "Arial");
+        }
     }
 
     void helpAndMnemonic() {

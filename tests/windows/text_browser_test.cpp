@@ -449,7 +449,7 @@ class TextBrowserTest : public QObject {
         s.settings.ExternalEditor = "\"" + script.string() + "\"";
         // A shell started by mistake would create its file here.
         const WorkingFolder shellFolder(odd);
-        QtDesktopService desktop;
+        QtDesktopService desktop(f.h.state.messages);
         TextBrowser b(f.h.ctx, desktop, f.memory);
         b.show();
         QListWidgetItem* item = test::Child<QListWidget>(b, "File1").item(0);
