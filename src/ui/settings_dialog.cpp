@@ -330,7 +330,7 @@ void SettingsDialog::cmdSetPath_Click() {
 
 void SettingsDialog::cmdSelect_Click() {
     if (const std::optional<std::string> program = context_.dialogs.ChooseProgram(this)) {
-        // The viewer spec is a command line: a blank in the path must not split it.
+        // The viewer entry is a command line: a blank in the path must not split it.
         Text4_->setText(Q(QuoteCommandWord(*program)));
     }
 }

@@ -484,8 +484,8 @@ class SettingsDialogTest : public QObject {
         QDir::setCurrent(oldCurrent);
         listed.sort();
         QCOMPARE(listed, (QStringList{"sub", "view"}));
-        const std::string spec = test::Child<QLineEdit>(d, "Text4").text().toStdString();
-        QCOMPARE(SplitCommandLine(spec), std::vector<std::string>{(tools / "view").string()});
+        const std::string command = test::Child<QLineEdit>(d, "Text4").text().toStdString();
+        QCOMPARE(SplitCommandLine(command), std::vector<std::string>{(tools / "view").string()});
     }
 
     // The desktop's own font dialog over a name that a stand-in draws.
