@@ -1,7 +1,9 @@
 #include "ui/diagram_renderer.h"
 
+#include <QList>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -20,13 +22,17 @@ QRect BoxOf(const Shape& shape) {
         QSize(shape.bottomRight.x - shape.topLeft.x, shape.bottomRight.y - shape.topLeft.y));
 }
 
-QPainterPath PolygonPath(const std::vector<Point>& points) {
+QPolygon PolygonOf(const std::vector<Point>& points) {
     QPolygon polygon;
     for (const Point& p : points) {
         polygon << QPoint(p.x, p.y);
     }
+    return polygon;
+}
+
+QPainterPath PolygonPath(const std::vector<Point>& points) {
     QPainterPath path;
-    path.addPolygon(polygon);
+    path.addPolygon(PolygonOf(points));
     path.closeSubpath();
     path.setFillRule(Qt::OddEvenFill);
     return path;
@@ -65,6 +71,53 @@ std::optional<QPainterPath> PieOf(const Shape& shape) {
     return path;
 }
 
+// The pixels whose centres lie inside the ellipse, one run a row, so that the
+// region is as symmetric as the ellipse.
+QRegion EllipseRegion(const QRect& box) {
+    const double a = box.width() / 2.0;
+    const double b = box.height() / 2.0;
+    const double cx = box.x() + a;
+    const double cy = box.y() + b;
+    QList<QRect> rows;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        const double dy = (y + 0.5 - cy) / b;
+        const double half = a * std::sqrt(std::max(0.0, 1 - dy * dy));
+        const int left = static_cast<int>(std::ceil(cx - half - 0.5));
+        const int right = static_cast<int>(std::ceil(cx + half - 0.5));
+        if (right > left) {
+            rows.append(QRect(left, y, right - left, 1));
+        }
+    }
+    QRegion region;
+    region.setRects(rows.constData(), static_cast<int>(rows.size()));
+    return region;
+}
+
+// The pixels a shape covers, as the frame must name them.
+QRegion RegionOf(const Shape& shape) {
+    switch (shape.kind) {
+        case Shape::Kind::Polygon:
+            return QRegion(PolygonOf(shape.points), Qt::OddEvenFill);
+        case Shape::Kind::Rectangle:
+            return QRegion(BoxOf(shape));
+        case Shape::Kind::Ellipse:
+            return EllipseRegion(BoxOf(shape));
+        case Shape::Kind::EllipseAndPolygon:
+            return EllipseRegion(BoxOf(shape))
+                .intersected(QRegion(PolygonOf(shape.points), Qt::OddEvenFill));
+    }
+    return {};
+}
+
+// The region's own border pixels: those with a neighbour outside it.
+QRegion BorderOf(const QRegion& region) {
+    const QRegion inner = region.translated(1, 0)
+                              .intersected(region.translated(-1, 0))
+                              .intersected(region.translated(0, 1))
+                              .intersected(region.translated(0, -1));
+    return region.subtracted(inner);
+}
+
 QPainterPath PathOf(const Shape& shape) {
     QPainterPath path;
     switch (shape.kind) {
@@ -100,8 +153,14 @@ struct Painter {
             p.fillPath(path, ToColor(c.brush.colour));
         }
     }
+    // Whole pixels in canvas units: a pen on pixel edges would smear over two
+    // grey pixels, and the rectangles stay one canvas pixel wide when scaled.
     void operator()(const FrameShape& c) const {
-        p.strokePath(PathOf(c.shape), QPen(ToColor(c.colour), 1));
+        QPainterPath border;
+        border.addRegion(BorderOf(RegionOf(c.shape)));
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.fillPath(border, ToColor(c.colour));
+        p.setRenderHint(QPainter::Antialiasing, true);
     }
     void operator()(const DrawLine& c) const {
         p.setPen(QPen(ToColor(c.colour), c.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -38,6 +38,29 @@ QPoint Polar(double azimuth, double r) {
             static_cast<int>(std::lround(190 - r * std::cos(a)))};
 }
 
+// The black pixels of a picture that ought to hold only black and white.
+struct Ink {
+    QRect box;
+    int count = 0;
+    int grey = 0;
+};
+
+Ink InkOf(const QImage& image) {
+    Ink ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            if (colour == QColor(Qt::black)) {
+                ink.box |= QRect(x, y, 1, 1);
+                ++ink.count;
+            } else if (colour != QColor(Qt::white)) {
+                ++ink.grey;
+            }
+        }
+    }
+    return ink;
+}
+
 QImage Development(float sigmaH) {
     Parms view = test::DevelopmentLayout(sigmaH);
     return RenderDisplayList(Dev_Paint(view));
@@ -111,6 +134,86 @@ class DiagramRendererTest : public QObject {
             QCOMPARE(image.pixelColor(225 + side * 120, 150), QColor(Qt::red));
             QCOMPARE(image.pixelColor(225 - side * 60, 150), QColor(Qt::white));
             QCOMPARE(image.pixelColor(225, 300), QColor(102, 51, 0));
+        }
+    }
+
+    // A frame is the shape's own border pixels in black, one canvas pixel wide
+    // at any pixel ratio: the right and bottom edges of a box are outside it.
+    void framesAreTheBorderPixels() {
+        struct Case {
+            const char* name;
+            Shape shape;
+            QRect black;
+            int minCount, maxCount;
+            QPoint inside;
+        };
+        const Shape square{
+            Shape::Kind::Polygon, {}, {}, {{225, 225}, {275, 225}, {275, 175}, {225, 175}}};
+        const Shape tilted{
+            Shape::Kind::Polygon, {}, {}, {{200, 100}, {260, 130}, {230, 190}, {170, 160}}};
+        Shape sector{Shape::Kind::EllipseAndPolygon, {75, 40}, {375, 340}, {}};
+        sector.points = {{225, 190}, {113, -5}, {338, -5}};
+        const Case cases[] = {
+            {"legend box",
+             {Shape::Kind::Rectangle, {30, 370}, {80, 390}, {}},
+             QRect(QPoint(30, 370), QPoint(79, 389)),
+             136,
+             136,
+             {31, 371}},
+            {"square panel",
+             square,
+             QRect(QPoint(225, 175), QPoint(274, 224)),
+             196,
+             196,
+             {226, 176}},
+            // Its top corner alone covers no pixel.
+            {"tilted panel",
+             tilted,
+             QRect(QPoint(170, 101), QPoint(259, 189)),
+             200,
+             320,
+             {215, 145}},
+            {"zone circle",
+             {Shape::Kind::Ellipse, {75, 40}, {375, 340}, {}},
+             QRect(QPoint(75, 40), QPoint(374, 339)),
+             800,
+             900,
+             {225, 190}},
+            // The edges meet the arc at x 150.3 and 300.2; the corner at the centre is no pixel.
+            {"sector", sector, QRect(QPoint(151, 40), QPoint(300, 189)), 380, 440, {225, 100}},
+        };
+        for (const Case& c : cases) {
+            DisplayList list;
+            list.commands.push_back(FrameShape{c.shape, kBlack});
+            const QImage image = RenderDisplayList(list);
+            const Ink ink = InkOf(image);
+            QVERIFY2(ink.grey == 0, c.name);
+            QVERIFY2(ink.box == c.black, c.name);
+            QVERIFY2(ink.count >= c.minCount && ink.count <= c.maxCount, c.name);
+            QVERIFY2(image.pixelColor(c.inside) == QColor(Qt::white), c.name);
+            const Ink sharp = InkOf(RenderDisplayList(list, 2));
+            QVERIFY2(sharp.grey == 0, c.name);
+            QVERIFY2(sharp.box == QRect(c.black.topLeft() * 2, c.black.size() * 2), c.name);
+            QVERIFY2(sharp.count == 4 * ink.count, c.name);
+        }
+    }
+
+    // The legend box of the exported picture, over its cross-hatch.
+    void exportedLegendBoxHasACrispFrame() {
+        test::TempFolder dir;
+        Parms view = test::DevelopmentLayout(0);
+        QVERIFY(ExportDiagram(Dev_Paint(view), dir.file("d.png")));
+        const QImage image(QString::fromStdString(dir.file("d.png")));
+        for (int x = 30; x < 80; ++x) {
+            QCOMPARE(image.pixelColor(x, 370), QColor(Qt::black));
+            QCOMPARE(image.pixelColor(x, 389), QColor(Qt::black));
+            QCOMPARE(image.pixelColor(x, 369), QColor(Qt::white));
+            QCOMPARE(image.pixelColor(x, 390), QColor(Qt::white));
+        }
+        for (int y = 370; y < 390; ++y) {
+            QCOMPARE(image.pixelColor(30, y), QColor(Qt::black));
+            QCOMPARE(image.pixelColor(79, y), QColor(Qt::black));
+            QCOMPARE(image.pixelColor(29, y), QColor(Qt::white));
         }
     }
 
