@@ -104,6 +104,8 @@ class DiagramWindowTest : public QObject {
     void menusCarryTheirShortcuts();
     void opensOnTheDiagramOfThePlanType_data();
     void opensOnTheDiagramOfThePlanType();
+    void sameDirectionSamePicture_data();
+    void sameDirectionSamePicture();
     void redrawSwitchesBetweenDiagrams();
     void repaintKeepsThePicture();
     void saveOnlySaysItIsNotActive();
@@ -181,6 +183,36 @@ void DiagramWindowTest::opensOnTheDiagramOfThePlanType() {
     Opened window(h.ctx);
     QCOMPARE(window->canvasImage(), Expected(work));
     QCOMPARE(h.state.workParms, work);
+}
+
+void DiagramWindowTest::sameDirectionSamePicture_data() {
+    QTest::addColumn<Parms>("zero");
+    QTest::addColumn<Parms>("full");
+    Parms development = test::DevelopmentLayout(0);
+    development.AzimSigmaH = 360;
+    QTest::newRow("development, SigmaH") << test::DevelopmentLayout(0) << development;
+    QTest::newRow("longwall type A, SigmaH") << Longwall(0, 0) << Longwall(0, 360);
+    Parms headgate = Longwall(1, 0);
+    headgate.AzimHeadGate = 360;
+    Parms straight = Longwall(1, 0);
+    straight.AzimHeadGate = 0;
+    QTest::newRow("longwall type B, headgate") << straight << headgate;
+}
+
+void DiagramWindowTest::sameDirectionSamePicture() {
+    QFETCH(Parms, zero);
+    QFETCH(Parms, full);
+    test::WindowHarness h;
+    h.state.workParms = zero;
+    Opened window(h.ctx);
+    const QImage picture = window->canvasImage();
+    h.state.workParms = full;
+    if (full.PlanType != 0) {
+        window->Long_Paint();
+    } else {
+        window->Dev_Paint();
+    }
+    QCOMPARE(window->canvasImage(), picture);
 }
 
 void DiagramWindowTest::redrawSwitchesBetweenDiagrams() {
