@@ -1,13 +1,15 @@
 #include "ui/diagram_renderer.h"
 
-#include <QList>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
+
+#include "ui/pixel_regions.h"
 
 namespace vornexa {
 namespace {
@@ -71,28 +73,6 @@ std::optional<QPainterPath> PieOf(const Shape& shape) {
     return path;
 }
 
-// The pixels whose centres lie inside the ellipse, one run a row, so that the
-// region is as symmetric as the ellipse.
-QRegion EllipseRegion(const QRect& box) {
-    const double a = box.width() / 2.0;
-    const double b = box.height() / 2.0;
-    const double cx = box.x() + a;
-    const double cy = box.y() + b;
-    QList<QRect> rows;
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        const double dy = (y + 0.5 - cy) / b;
-        const double half = a * std::sqrt(std::max(0.0, 1 - dy * dy));
-        const int left = static_cast<int>(std::ceil(cx - half - 0.5));
-        const int right = static_cast<int>(std::ceil(cx + half - 0.5));
-        if (right > left) {
-            rows.append(QRect(left, y, right - left, 1));
-        }
-    }
-    QRegion region;
-    region.setRects(rows.constData(), static_cast<int>(rows.size()));
-    return region;
-}
-
 // The pixels a shape covers, as the frame must name them.
 QRegion RegionOf(const Shape& shape) {
     switch (shape.kind) {
@@ -109,13 +89,12 @@ QRegion RegionOf(const Shape& shape) {
     return {};
 }
 
-// The region's own border pixels: those with a neighbour outside it.
-QRegion BorderOf(const QRegion& region) {
-    const QRegion inner = region.translated(1, 0)
-                              .intersected(region.translated(-1, 0))
-                              .intersected(region.translated(0, 1))
-                              .intersected(region.translated(0, -1));
-    return region.subtracted(inner);
+// The same border of a box, without the cost of a region.
+std::array<QRect, 4> SidesOf(const QRect& box) {
+    return {QRect(box.left(), box.top(), box.width(), 1),
+            QRect(box.left(), box.bottom(), box.width(), 1),
+            QRect(box.left(), box.top() + 1, 1, box.height() - 2),
+            QRect(box.right(), box.top() + 1, 1, box.height() - 2)};
 }
 
 QPainterPath PathOf(const Shape& shape) {
@@ -156,11 +135,18 @@ struct Painter {
     // Whole pixels in canvas units: a pen on pixel edges would smear over two
     // grey pixels, and the rectangles stay one canvas pixel wide when scaled.
     void operator()(const FrameShape& c) const {
-        QPainterPath border;
-        border.addRegion(BorderOf(RegionOf(c.shape)));
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.fillPath(border, ToColor(c.colour));
-        p.setRenderHint(QPainter::Antialiasing, true);
+        const QColor colour = ToColor(c.colour);
+        if (c.shape.kind == Shape::Kind::Rectangle) {
+            for (const QRect& side : SidesOf(BoxOf(c.shape))) {
+                p.fillRect(side, colour);
+            }
+            return;
+        }
+        const QRegion border = BorderOf(RegionOf(c.shape));
+        p.save();
+        p.setClipRegion(border, Qt::IntersectClip);
+        p.fillRect(border.boundingRect(), colour);
+        p.restore();
     }
     void operator()(const DrawLine& c) const {
         p.setPen(QPen(ToColor(c.colour), c.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
