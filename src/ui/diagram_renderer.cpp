@@ -77,14 +77,13 @@ std::optional<QPainterPath> PieOf(const Shape& shape) {
 QRegion RegionOf(const Shape& shape) {
     switch (shape.kind) {
         case Shape::Kind::Polygon:
-            return QRegion(PolygonOf(shape.points), Qt::OddEvenFill);
+            return PolygonRegion(PolygonOf(shape.points));
         case Shape::Kind::Rectangle:
             return QRegion(BoxOf(shape));
         case Shape::Kind::Ellipse:
             return EllipseRegion(BoxOf(shape));
         case Shape::Kind::EllipseAndPolygon:
-            return EllipseRegion(BoxOf(shape))
-                .intersected(QRegion(PolygonOf(shape.points), Qt::OddEvenFill));
+            return EllipseRegion(BoxOf(shape)).intersected(PolygonRegion(PolygonOf(shape.points)));
     }
     return {};
 }

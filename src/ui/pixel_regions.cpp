@@ -84,6 +84,36 @@ QRegion EllipseRegion(const QRect& box) {
     return region;
 }
 
+// Scan lines through the pixel centres, as the ellipse; several times faster
+// than Qt's own polygon regions, which a redraw builds five times.
+QRegion PolygonRegion(const QPolygon& polygon) {
+    const QRect bounds = polygon.boundingRect();
+    QList<QRect> runs;
+    std::vector<double> crossings;
+    for (int y = bounds.top(); y <= bounds.bottom(); ++y) {
+        const double centre = y + 0.5;
+        crossings.clear();
+        for (qsizetype i = 0; i < polygon.size(); ++i) {
+            const QPoint a = polygon[i];
+            const QPoint b = polygon[(i + 1) % polygon.size()];
+            if ((a.y() <= centre) != (b.y() <= centre)) {
+                crossings.push_back(a.x() + (centre - a.y()) * (b.x() - a.x()) / (b.y() - a.y()));
+            }
+        }
+        std::sort(crossings.begin(), crossings.end());
+        for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
+            const int left = static_cast<int>(std::ceil(crossings[i] - 0.5));
+            const int right = static_cast<int>(std::ceil(crossings[i + 1] - 0.5));
+            if (right > left) {
+                runs.append(QRect(left, y, right - left, 1));
+            }
+        }
+    }
+    QRegion region;
+    region.setRects(runs.constData(), static_cast<int>(runs.size()));
+    return region;
+}
+
 // Row by row rather than by shifted copies of the region, which cost several
 // times more.
 QRegion BorderOf(const QRegion& region) {

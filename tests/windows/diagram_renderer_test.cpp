@@ -166,10 +166,9 @@ class DiagramRendererTest : public QObject {
              196,
              196,
              {226, 176}},
-            // Its top corner alone covers no pixel.
             {"tilted panel",
              tilted,
-             QRect(QPoint(170, 101), QPoint(259, 189)),
+             QRect(QPoint(170, 100), QPoint(259, 189)),
              200,
              320,
              {215, 145}},
@@ -179,8 +178,9 @@ class DiagramRendererTest : public QObject {
              800,
              900,
              {225, 190}},
-            // The edges meet the arc at x 150.3 and 300.2; the corner at the centre is no pixel.
-            {"sector", sector, QRect(QPoint(151, 40), QPoint(300, 189)), 380, 440, {225, 100}},
+            // Pixels count by their centres: the edges meet the arc at x 150.3 and
+            // 300.2, and the rows end short of the corner at the centre.
+            {"sector", sector, QRect(QPoint(151, 40), QPoint(299, 188)), 380, 440, {225, 100}},
         };
         for (const Case& c : cases) {
             DisplayList list;
