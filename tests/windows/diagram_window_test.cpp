@@ -188,15 +188,16 @@ void DiagramWindowTest::opensOnTheDiagramOfThePlanType() {
 void DiagramWindowTest::sameDirectionSamePicture_data() {
     QTest::addColumn<Parms>("zero");
     QTest::addColumn<Parms>("full");
-    Parms development = test::DevelopmentLayout(0);
-    development.AzimSigmaH = 360;
-    QTest::newRow("development, SigmaH") << test::DevelopmentLayout(0) << development;
+    const auto turned = [](Parms work, float Parms::*azimuth) {
+        work.*azimuth = 360;
+        return work;
+    };
+    const Parms development = test::DevelopmentLayout(0);
+    QTest::newRow("development, SigmaH") << development << turned(development, &Parms::AzimSigmaH);
     QTest::newRow("longwall type A, SigmaH") << Longwall(0, 0) << Longwall(0, 360);
-    Parms headgate = Longwall(1, 0);
-    headgate.AzimHeadGate = 360;
-    Parms straight = Longwall(1, 0);
-    straight.AzimHeadGate = 0;
-    QTest::newRow("longwall type B, headgate") << straight << headgate;
+    Parms north = Longwall(1, 0);
+    north.AzimHeadGate = 0;
+    QTest::newRow("longwall type B, headgate") << north << turned(north, &Parms::AzimHeadGate);
 }
 
 void DiagramWindowTest::sameDirectionSamePicture() {
