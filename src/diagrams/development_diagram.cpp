@@ -98,11 +98,12 @@ void AddLegends(DisplayList& list) {
 }  // namespace
 
 DisplayList Dev_Paint(Parms& view) {
-    const float sigmaH = view.AzimSigmaH;
-    // Azimuths become screen angles, measured from the x axis.
+    const auto sigmaH = static_cast<float>(DirectionDegrees(view.AzimSigmaH));
+    // Azimuths become screen angles, measured from the x axis, each from its
+    // direction: 360 must draw what 0 draws, to the pixel.
     for (float* azimuth :
          {&view.AzimSigmaH, &view.AzimEntries, &view.AzimLeftCross, &view.AzimRightCross}) {
-        *azimuth = *azimuth - 90.0f;
+        *azimuth = static_cast<float>(DirectionDegrees(*azimuth)) - 90.0f;
     }
     DisplayList list;
     AddZones(list, view.AzimSigmaH);

@@ -92,7 +92,11 @@ Point RotatePoint(int x, int y, float angle, int16_t longType) {
     return {X, longType == 0 ? -Y : Y};
 }
 
-DisplayList Long_Paint(const Parms& view) {
+DisplayList Long_Paint(const Parms& snapshot) {
+    // The face angle in the legend too must not tell 0 from 360.
+    Parms view = snapshot;
+    view.AzimSigmaH = static_cast<float>(DirectionDegrees(view.AzimSigmaH));
+    view.AzimHeadGate = static_cast<float>(DirectionDegrees(view.AzimHeadGate));
     DisplayList list;
     AddPanel(list, view);
     const Point face = Place(kCorner, 0, 50, view.AzimHeadGate, view.LongType);

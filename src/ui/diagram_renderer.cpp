@@ -2,10 +2,14 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
+
+#include "ui/pixel_regions.h"
 
 namespace vornexa {
 namespace {
@@ -20,13 +24,17 @@ QRect BoxOf(const Shape& shape) {
         QSize(shape.bottomRight.x - shape.topLeft.x, shape.bottomRight.y - shape.topLeft.y));
 }
 
-QPainterPath PolygonPath(const std::vector<Point>& points) {
+QPolygon PolygonOf(const std::vector<Point>& points) {
     QPolygon polygon;
     for (const Point& p : points) {
         polygon << QPoint(p.x, p.y);
     }
+    return polygon;
+}
+
+QPainterPath PolygonPath(const std::vector<Point>& points) {
     QPainterPath path;
-    path.addPolygon(polygon);
+    path.addPolygon(PolygonOf(points));
     path.closeSubpath();
     path.setFillRule(Qt::OddEvenFill);
     return path;
@@ -65,6 +73,29 @@ std::optional<QPainterPath> PieOf(const Shape& shape) {
     return path;
 }
 
+// The pixels a shape covers, as the frame must name them.
+QRegion RegionOf(const Shape& shape) {
+    switch (shape.kind) {
+        case Shape::Kind::Polygon:
+            return PolygonRegion(PolygonOf(shape.points));
+        case Shape::Kind::Rectangle:
+            return QRegion(BoxOf(shape));
+        case Shape::Kind::Ellipse:
+            return EllipseRegion(BoxOf(shape));
+        case Shape::Kind::EllipseAndPolygon:
+            return EllipseRegion(BoxOf(shape)).intersected(PolygonRegion(PolygonOf(shape.points)));
+    }
+    return {};
+}
+
+// The same border of a box, without the cost of a region.
+std::array<QRect, 4> SidesOf(const QRect& box) {
+    return {QRect(box.left(), box.top(), box.width(), 1),
+            QRect(box.left(), box.bottom(), box.width(), 1),
+            QRect(box.left(), box.top() + 1, 1, box.height() - 2),
+            QRect(box.right(), box.top() + 1, 1, box.height() - 2)};
+}
+
 QPainterPath PathOf(const Shape& shape) {
     QPainterPath path;
     switch (shape.kind) {
@@ -100,8 +131,21 @@ struct Painter {
             p.fillPath(path, ToColor(c.brush.colour));
         }
     }
+    // Whole pixels in canvas units: a pen on pixel edges would smear over two
+    // grey pixels, and the rectangles stay one canvas pixel wide when scaled.
     void operator()(const FrameShape& c) const {
-        p.strokePath(PathOf(c.shape), QPen(ToColor(c.colour), 1));
+        const QColor colour = ToColor(c.colour);
+        if (c.shape.kind == Shape::Kind::Rectangle) {
+            for (const QRect& side : SidesOf(BoxOf(c.shape))) {
+                p.fillRect(side, colour);
+            }
+            return;
+        }
+        const QRegion border = BorderOf(RegionOf(c.shape));
+        p.save();
+        p.setClipRegion(border, Qt::IntersectClip);
+        p.fillRect(border.boundingRect(), colour);
+        p.restore();
     }
     void operator()(const DrawLine& c) const {
         p.setPen(QPen(ToColor(c.colour), c.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -2,18 +2,58 @@
 // headless commands nor the windows load the SVG library.
 #include <QApplication>
 
+#include <stdlib.h>
+
+#include <filesystem>
 #include <iostream>
 #include <memory>
+#include <string>
 
 #include "core/startup.h"
 #include "ui/diagram_export.h"
 #include "ui/graph_export.h"
+
+namespace {
+
+// Without XDG_RUNTIME_DIR Qt warns on standard error while it starts. A drawing
+// command prints only its own messages, so it lends Qt a private runtime folder
+// (mode 0700, as Qt requires) for the run and removes it afterwards.
+class PrivateRuntimeFolder {
+  public:
+    PrivateRuntimeFolder() {
+        if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            return;
+        }
+        std::error_code error;
+        std::string pattern =
+            (std::filesystem::temp_directory_path(error) / "vornexa-runtime-XXXXXX").string();
+        if (!error && ::mkdtemp(pattern.data()) != nullptr) {
+            folder_ = pattern;
+            qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(folder_));
+        }
+    }
+    ~PrivateRuntimeFolder() {
+        if (!folder_.empty()) {
+            qunsetenv("XDG_RUNTIME_DIR");
+            std::error_code ignored;
+            std::filesystem::remove_all(folder_, ignored);
+        }
+    }
+    PrivateRuntimeFolder(const PrivateRuntimeFolder&) = delete;
+    PrivateRuntimeFolder& operator=(const PrivateRuntimeFolder&) = delete;
+
+  private:
+    std::string folder_;
+};
+
+}  // namespace
 
 extern "C" __attribute__((visibility("default"))) int vornexa_export_main(
     int argc, char** argv, const vornexa::PlatformInfo* platform) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     // Text needs a font database and the chart is a graphics widget, so both need
     // a widget application; no window is opened.
+    const PrivateRuntimeFolder runtime;
     std::unique_ptr<QApplication> app;
     if (QApplication::instance() == nullptr) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

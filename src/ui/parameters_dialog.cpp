@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "analysis/report.h"
 #include "core/app_state.h"
@@ -114,15 +115,19 @@ QGroupBox* ParametersDialog::CreateLongwallFrame() {
     auto* types = new QHBoxLayout;
     optLongType_ = new QButtonGroup(frameLongwall_);
     const QString captions[] = {tr("Type &A"), tr("Type &B")};
+    // "Type A" alone does not say which way the panels are mined.
+    const QString sequences[] = {tr("Mined left to right"), tr("Mined right to left")};
     const char* pictures[] = {"picTypeA", "picTypeB"};
     for (int i = 0; i < 2; ++i) {
         auto* option = new QRadioButton(captions[i], frameLongwall_);
         option->setObjectName(QStringLiteral("optLongType_%1").arg(i));
-        option->setToolTip(Q(kSequenceNames[static_cast<size_t>(i)]));
         optLongType_->addButton(option, i);
         auto* picture = new LongwallTypePicture(static_cast<int16_t>(i), frameLongwall_);
         picture->setObjectName(QString::fromLatin1(pictures[i]));
-        picture->setToolTip(option->toolTip());
+        for (QWidget* widget : std::initializer_list<QWidget*>{option, picture}) {
+            widget->setToolTip(sequences[i]);
+            widget->setAccessibleName(sequences[i]);
+        }
         types->addWidget(option);
         types->addWidget(picture);
         types->addSpacing(6);

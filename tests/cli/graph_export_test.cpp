@@ -25,8 +25,7 @@ class GraphExportTest : public testing::Test {
     GraphExportTest() {
         std::string pattern = (fs::temp_directory_path() / "vornexa-graph-XXXXXX").string();
         root = ::mkdtemp(pattern.data());
-        fs::create_directory(root / "run");
-        fs::permissions(root / "run", fs::perms::owner_all);
+        fs::create_directory(root / "tmp");
     }
     ~GraphExportTest() override { fs::remove_all(root); }
 
@@ -36,13 +35,13 @@ class GraphExportTest : public testing::Test {
     }
     std::string Out(const std::string& name) const { return (root / name).string(); }
 
-    // Runs the program with its own home, so no user settings are read, and its own
-    // runtime folder, so Qt has nothing to say; keeps standard error.
-    int Run(const std::string& args) {
-        const std::string command = "HOME='" + root.string() + "' XDG_RUNTIME_DIR='" +
-                                    (root / "run").string() + "' " + VORNEXA_EXE + " --graph " +
-                                    args + " 2>&1 >/dev/null";
-        FILE* pipe = ::popen(command.c_str(), "r");
+    // Runs the program with its own home, so no user settings are read, its own
+    // temporary folder and no runtime folder, as from a cron job; keeps standard error.
+    int Run(const std::string& args, const std::string& command = "--graph") {
+        const std::string line = "env -u XDG_RUNTIME_DIR HOME='" + root.string() + "' TMPDIR='" +
+                                 (root / "tmp").string() + "' " + VORNEXA_EXE + " " + command +
+                                 " " + args + " 2>&1 >/dev/null";
+        FILE* pipe = ::popen(line.c_str(), "r");
         err.clear();
         char buf[256];
         while (size_t n = std::fread(buf, 1, sizeof buf, pipe)) {
@@ -102,6 +101,29 @@ TEST_F(GraphExportTest, EveryTypeByItsEndingInAnyCase) {
     std::ifstream svg(Out("g.svg"));
     const std::string text((std::istreambuf_iterator<char>(svg)), {});
     EXPECT_NE(text.find("Stress Concentration / Stress Relief"), std::string::npos);
+}
+
+// Qt's own start-up remarks are not the command's messages; nothing is left behind.
+TEST_F(GraphExportTest, DrawingCommandsPrintNothingButTheirOwnMessages) {
+    const std::string longwall = Write("p.VRN", kLongwall);
+    const std::string development = Write("d.VRN", kDevelopment);
+    const struct {
+        std::string command, project, out;
+    } cases[] = {
+        {"--diagram", development, "d.png"},
+        {"--diagram", longwall, "l.svg"},
+        {"--graph", longwall, "g.pdf"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command + " " + c.out);
+        ASSERT_EQ(Run("'" + c.project + "' '" + Out(c.out) + "'", c.command), 0);
+        EXPECT_EQ(err, "");
+        EXPECT_TRUE(fs::exists(Out(c.out)));
+        EXPECT_TRUE(fs::is_empty(root / "tmp"));
+    }
+    EXPECT_EQ(Run("'" + development + "' '" + Out("d.bmp") + "'", "--diagram"), 1);
+    EXPECT_EQ(err, "Cannot write the diagram to " + Out("d.bmp") +
+                       " (the name must end in .png, .svg or .pdf)\n");
 }
 
 TEST_F(GraphExportTest, RefusalsAndFailures) {

@@ -38,6 +38,29 @@ QPoint Polar(double azimuth, double r) {
             static_cast<int>(std::lround(190 - r * std::cos(a)))};
 }
 
+// The black pixels of a picture that ought to hold only black and white.
+struct Ink {
+    QRect box;
+    int count = 0;
+    int grey = 0;
+};
+
+Ink InkOf(const QImage& image) {
+    Ink ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            if (colour == QColor(Qt::black)) {
+                ink.box |= QRect(x, y, 1, 1);
+                ++ink.count;
+            } else if (colour != QColor(Qt::white)) {
+                ++ink.grey;
+            }
+        }
+    }
+    return ink;
+}
+
 QImage Development(float sigmaH) {
     Parms view = test::DevelopmentLayout(sigmaH);
     return RenderDisplayList(Dev_Paint(view));
@@ -111,6 +134,47 @@ class DiagramRendererTest : public QObject {
             QCOMPARE(image.pixelColor(225 + side * 120, 150), QColor(Qt::red));
             QCOMPARE(image.pixelColor(225 - side * 60, 150), QColor(Qt::white));
             QCOMPARE(image.pixelColor(225, 300), QColor(102, 51, 0));
+        }
+    }
+
+    // A frame is the shape's own border pixels in black, one canvas pixel wide
+    // at any pixel ratio: the right and bottom edges of a box are outside it.
+    void framesAreTheBorderPixels() {
+        struct Case {
+            const char* name;
+            Shape shape;
+            int left, top, right, bottom;  // of the black pixels, inclusive
+            int minCount, maxCount;
+        };
+        const Shape box{Shape::Kind::Rectangle, {30, 370}, {80, 390}, {}};
+        const Shape square{
+            Shape::Kind::Polygon, {}, {}, {{225, 225}, {275, 225}, {275, 175}, {225, 175}}};
+        const Shape tilted{
+            Shape::Kind::Polygon, {}, {}, {{200, 100}, {260, 130}, {230, 190}, {170, 160}}};
+        const Shape circle{Shape::Kind::Ellipse, {75, 40}, {375, 340}, {}};
+        Shape sector = circle;
+        sector.kind = Shape::Kind::EllipseAndPolygon;
+        sector.points = {{225, 190}, {113, -5}, {338, -5}};
+        // Pixels count by their centres: the sector's edges meet the arc at x 150.3
+        // and 300.2, and its rows end short of the corner at the centre.
+        const Case cases[] = {
+            {"legend box", box, 30, 370, 79, 389, 136, 136},
+            {"square panel", square, 225, 175, 274, 224, 196, 196},
+            {"tilted panel", tilted, 170, 100, 259, 189, 200, 320},
+            {"zone circle", circle, 75, 40, 374, 339, 800, 900},
+            {"sector", sector, 151, 40, 299, 188, 380, 440},
+        };
+        for (const Case& c : cases) {
+            DisplayList list;
+            list.commands.push_back(FrameShape{c.shape, kBlack});
+            const Ink ink = InkOf(RenderDisplayList(list));
+            QVERIFY2(ink.grey == 0, c.name);
+            QVERIFY2(ink.box == QRect(QPoint(c.left, c.top), QPoint(c.right, c.bottom)), c.name);
+            QVERIFY2(ink.count >= c.minCount && ink.count <= c.maxCount, c.name);
+            const Ink sharp = InkOf(RenderDisplayList(list, 2));
+            QVERIFY2(sharp.grey == 0, c.name);
+            QVERIFY2(sharp.box == QRect(ink.box.topLeft() * 2, ink.box.size() * 2), c.name);
+            QVERIFY2(sharp.count == 4 * ink.count, c.name);
         }
     }
 

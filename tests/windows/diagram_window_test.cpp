@@ -104,6 +104,8 @@ class DiagramWindowTest : public QObject {
     void menusCarryTheirShortcuts();
     void opensOnTheDiagramOfThePlanType_data();
     void opensOnTheDiagramOfThePlanType();
+    void sameDirectionSamePicture_data();
+    void sameDirectionSamePicture();
     void redrawSwitchesBetweenDiagrams();
     void repaintKeepsThePicture();
     void saveOnlySaysItIsNotActive();
@@ -181,6 +183,37 @@ void DiagramWindowTest::opensOnTheDiagramOfThePlanType() {
     Opened window(h.ctx);
     QCOMPARE(window->canvasImage(), Expected(work));
     QCOMPARE(h.state.workParms, work);
+}
+
+void DiagramWindowTest::sameDirectionSamePicture_data() {
+    QTest::addColumn<Parms>("zero");
+    QTest::addColumn<Parms>("full");
+    const auto turned = [](Parms work, float Parms::*azimuth) {
+        work.*azimuth = 360;
+        return work;
+    };
+    const Parms development = test::DevelopmentLayout(0);
+    QTest::newRow("development, SigmaH") << development << turned(development, &Parms::AzimSigmaH);
+    QTest::newRow("longwall type A, SigmaH") << Longwall(0, 0) << Longwall(0, 360);
+    Parms north = Longwall(1, 0);
+    north.AzimHeadGate = 0;
+    QTest::newRow("longwall type B, headgate") << north << turned(north, &Parms::AzimHeadGate);
+}
+
+void DiagramWindowTest::sameDirectionSamePicture() {
+    QFETCH(Parms, zero);
+    QFETCH(Parms, full);
+    test::WindowHarness h;
+    h.state.workParms = zero;
+    Opened window(h.ctx);
+    const QImage picture = window->canvasImage();
+    h.state.workParms = full;
+    if (full.PlanType != 0) {
+        window->Long_Paint();
+    } else {
+        window->Dev_Paint();
+    }
+    QCOMPARE(window->canvasImage(), picture);
 }
 
 void DiagramWindowTest::redrawSwitchesBetweenDiagrams() {

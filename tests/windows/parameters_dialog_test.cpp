@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -10,6 +11,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include "analysis/orientation.h"
 #include "core/project_commands.h"
@@ -105,6 +107,35 @@ class ParametersDialogTest : public QObject {
         QVERIFY(!test::Child<QWidget>(d, "HScrollRight").isEnabled());
         QVERIFY(test::Child<QWidget>(d, "chkShowStress").isEnabled());
         QVERIFY(test::Child<QWidget>(d, "optLongType_1").isEnabled());
+    }
+
+    // The hint a mouse or a screen reader gets names the sequence the choice stores.
+    void typeButtonsAndPicturesNameTheirSequence() {
+        const struct {
+            const char* option;
+            const char* picture;
+            QString sequence;
+        } types[] = {{"optLongType_0", "picTypeA", QStringLiteral("Mined left to right")},
+                     {"optLongType_1", "picTypeB", QStringLiteral("Mined right to left")}};
+        for (int16_t i = 0; i < 2; ++i) {
+            Fixture f;
+            f.h.state.project.ProjParms.PlanType = 1;
+            ParametersDialog& d = f.Open();
+            d.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&d));
+            for (const char* name : {types[i].option, types[i].picture}) {
+                QWidget& widget = test::Child<QWidget>(d, name);
+                QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), widget.mapToGlobal(QPoint(2, 2)));
+                QApplication::sendEvent(&widget, &hover);
+                QTRY_COMPARE(QToolTip::text(), types[i].sequence);
+                QToolTip::hideText();
+                QCOMPARE(QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name),
+                         types[i].sequence);
+            }
+            QTest::mouseClick(&f.Option(types[i].option), Qt::LeftButton);
+            test::Click(d, "Command2");
+            QCOMPARE(f.h.state.project.ProjParms.LongType, i);
+        }
     }
 
     void namedRegionFixesSigmaHAndUserDefinedFreesIt() {
