@@ -62,6 +62,22 @@ void AppendOutside(const Run* row, const Run* rowEnd, const Row& inner, int y, Q
     }
 }
 
+// The pixels of row y whose centres lie between `from` and `to`.
+void AppendCentreRun(double from, double to, int y, QList<QRect>& out) {
+    const int left = static_cast<int>(std::ceil(from - 0.5));
+    const int right = static_cast<int>(std::ceil(to - 0.5));
+    if (right > left) {
+        out.append(QRect(left, y, right - left, 1));
+    }
+}
+
+// The rectangles are disjoint and in row order, so they need no merging.
+QRegion RegionOfRects(const QList<QRect>& rects) {
+    QRegion region;
+    region.setRects(rects.constData(), static_cast<int>(rects.size()));
+    return region;
+}
+
 }  // namespace
 
 QRegion EllipseRegion(const QRect& box) {
@@ -73,15 +89,9 @@ QRegion EllipseRegion(const QRect& box) {
     for (int y = box.top(); y <= box.bottom(); ++y) {
         const double dy = (y + 0.5 - cy) / b;
         const double half = a * std::sqrt(std::max(0.0, 1 - dy * dy));
-        const int left = static_cast<int>(std::ceil(cx - half - 0.5));
-        const int right = static_cast<int>(std::ceil(cx + half - 0.5));
-        if (right > left) {
-            rows.append(QRect(left, y, right - left, 1));
-        }
+        AppendCentreRun(cx - half, cx + half, y, rows);
     }
-    QRegion region;
-    region.setRects(rows.constData(), static_cast<int>(rows.size()));
-    return region;
+    return RegionOfRects(rows);
 }
 
 // Scan lines through the pixel centres, as the ellipse; several times faster
@@ -102,16 +112,10 @@ QRegion PolygonRegion(const QPolygon& polygon) {
         }
         std::sort(crossings.begin(), crossings.end());
         for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
-            const int left = static_cast<int>(std::ceil(crossings[i] - 0.5));
-            const int right = static_cast<int>(std::ceil(crossings[i + 1] - 0.5));
-            if (right > left) {
-                runs.append(QRect(left, y, right - left, 1));
-            }
+            AppendCentreRun(crossings[i], crossings[i + 1], y, runs);
         }
     }
-    QRegion region;
-    region.setRects(runs.constData(), static_cast<int>(runs.size()));
-    return region;
+    return RegionOfRects(runs);
 }
 
 // Row by row rather than by shifted copies of the region, which cost several
@@ -147,9 +151,7 @@ QRegion BorderOf(const QRegion& region) {
         AppendOutside(rowBegin(i), rowBegin(i + 1), inner, bounds.top() + static_cast<int>(i) - 1,
                       border);
     }
-    QRegion result;
-    result.setRects(border.constData(), static_cast<int>(border.size()));
-    return result;
+    return RegionOfRects(border);
 }
 
 }  // namespace vornexa
