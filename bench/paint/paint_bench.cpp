@@ -11,7 +11,7 @@
 #include "analysis/orientation.h"
 #include "core/project.h"
 #include "diagrams/diagrams.h"
-#include "ui/diagram_renderer.h"
+#include "ui/drawing/diagram_renderer.h"
 
 namespace vornexa {
 namespace {

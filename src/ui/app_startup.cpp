@@ -14,10 +14,10 @@
 #include "core/app_state.h"
 #include "core/project_commands.h"
 #include "core/startup.h"
-#include "ui/desktop_services.h"
-#include "ui/main_window.h"
-#include "ui/qt_services.h"
-#include "ui/settings_dialog.h"
+#include "ui/services/desktop_services.h"
+#include "ui/project/main_window.h"
+#include "ui/services/qt_services.h"
+#include "ui/utilities/settings_dialog.h"
 
 namespace vornexa {
 

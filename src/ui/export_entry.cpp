@@ -10,8 +10,8 @@
 #include <string>
 
 #include "core/startup.h"
-#include "ui/diagram_export.h"
-#include "ui/graph_export.h"
+#include "ui/drawing/diagram_export.h"
+#include "ui/drawing/graph_export.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "core/project_file.h"
 #include "support/window_harness.h"
 #include "test_support.h"
-#include "ui/description_editor.h"
+#include "ui/project/description_editor.h"
 #include "util/encoding.h"
 #include "util/text.h"
 

@@ -6,8 +6,8 @@
 
 #include "diagrams/diagrams.h"
 #include "test_support.h"
-#include "ui/diagram_export.h"
-#include "ui/diagram_renderer.h"
+#include "ui/drawing/diagram_export.h"
+#include "ui/drawing/diagram_renderer.h"
 
 using namespace vornexa;
 

@@ -17,9 +17,9 @@
 #include "diagrams/diagrams.h"
 #include "support/window_harness.h"
 #include "test_support.h"
-#include "ui/diagram_renderer.h"
-#include "ui/diagram_window.h"
-#include "ui/window_support.h"
+#include "ui/drawing/diagram_renderer.h"
+#include "ui/project/diagram_window.h"
+#include "ui/services/window_support.h"
 
 namespace vornexa {
 namespace {

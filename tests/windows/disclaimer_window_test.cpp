@@ -5,7 +5,7 @@
 
 #include "core/program_release.h"
 #include "support/window_harness.h"
-#include "ui/disclaimer_window.h"
+#include "ui/about/disclaimer_window.h"
 #include "util/ini_file.h"
 
 using namespace vornexa;

@@ -12,8 +12,8 @@
 
 #include "support/scoped_variable.h"
 #include "support/window_harness.h"
-#include "ui/desktop_services.h"
-#include "ui/file_association.h"
+#include "ui/services/desktop_services.h"
+#include "ui/services/file_association.h"
 
 using namespace vornexa;
 

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "support/window_harness.h"
-#include "ui/file_conversion_dialog.h"
+#include "ui/utilities/file_conversion_dialog.h"
 
 using namespace vornexa;
 using test::Child;

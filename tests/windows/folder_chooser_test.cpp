@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "support/window_harness.h"
-#include "ui/folder_chooser.h"
-#include "ui/qt_services.h"
+#include "ui/utilities/folder_chooser.h"
+#include "ui/services/qt_services.h"
 
 using namespace vornexa;
 using Choice = FolderChooser::Choice;

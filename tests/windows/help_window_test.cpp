@@ -10,7 +10,7 @@
 
 #include "core/help_book.h"
 #include "support/window_harness.h"
-#include "ui/help_window.h"
+#include "ui/about/help_window.h"
 
 using namespace vornexa;
 

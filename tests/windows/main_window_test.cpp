@@ -23,12 +23,12 @@
 #include "support/window_harness.h"
 #include "test_support.h"
 #include "ui/app_startup.h"
-#include "ui/file_conversion_dialog.h"
-#include "ui/help_window.h"
-#include "ui/main_window.h"
-#include "ui/parameters_dialog.h"
-#include "ui/qt_services.h"
-#include "ui/stress_dialog.h"
+#include "ui/utilities/file_conversion_dialog.h"
+#include "ui/about/help_window.h"
+#include "ui/project/main_window.h"
+#include "ui/project/parameters_dialog.h"
+#include "ui/services/qt_services.h"
+#include "ui/project/stress_dialog.h"
 #include "util/ini_file.h"
 
 using namespace vornexa;

@@ -16,7 +16,7 @@
 
 #include "core/project_commands.h"
 #include "support/window_harness.h"
-#include "ui/options_dialog.h"
+#include "ui/utilities/options_dialog.h"
 #include "util/ini_file.h"
 
 using namespace vornexa;

@@ -12,7 +12,7 @@
 #include "core/app_state.h"
 #include "support/window_harness.h"
 #include "test_support.h"
-#include "ui/output_window.h"
+#include "ui/project/output_window.h"
 #include "util/text.h"
 
 namespace vornexa {

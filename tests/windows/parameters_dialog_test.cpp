@@ -17,12 +17,12 @@
 #include "core/project_commands.h"
 #include "diagrams/diagrams.h"
 #include "support/window_harness.h"
-#include "ui/description_editor.h"
-#include "ui/diagram_window.h"
-#include "ui/main_window.h"
-#include "ui/output_window.h"
-#include "ui/parameters_dialog.h"
-#include "ui/stress_graph_window.h"
+#include "ui/project/description_editor.h"
+#include "ui/project/diagram_window.h"
+#include "ui/project/main_window.h"
+#include "ui/project/output_window.h"
+#include "ui/project/parameters_dialog.h"
+#include "ui/project/stress_graph_window.h"
 
 using namespace vornexa;
 using Field = ParametersDialog::Field;

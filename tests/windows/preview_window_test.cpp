@@ -14,7 +14,7 @@
 #include "core/app_state.h"
 #include "support/window_harness.h"
 #include "test_support.h"
-#include "ui/preview_window.h"
+#include "ui/project/preview_window.h"
 #include "util/text.h"
 
 namespace vornexa {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "test_support.h"
-#include "ui/printing.h"
+#include "ui/drawing/printing.h"
 #include "util/app_error.h"
 
 namespace vornexa {

@@ -8,7 +8,7 @@
 
 #include "core/tables.h"
 #include "support/window_harness.h"
-#include "ui/resource_window.h"
+#include "ui/about/resource_window.h"
 
 using namespace vornexa;
 

@@ -16,9 +16,9 @@
 
 #include "support/window_harness.h"
 #include "ui/app_startup.h"
-#include "ui/main_window.h"
-#include "ui/qt_services.h"
-#include "ui/settings_dialog.h"
+#include "ui/project/main_window.h"
+#include "ui/services/qt_services.h"
+#include "ui/utilities/settings_dialog.h"
 #include "util/command_line.h"
 #include "util/ini_file.h"
 #include "util/settings.h"

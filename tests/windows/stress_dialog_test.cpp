@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "support/window_harness.h"
-#include "ui/stress_dialog.h"
+#include "ui/project/stress_dialog.h"
 
 using namespace vornexa;
 using test::Child;

@@ -8,7 +8,7 @@
 #include "analysis/orientation.h"
 #include "core/app_state.h"
 #include "support/window_harness.h"
-#include "ui/stress_graph_window.h"
+#include "ui/project/stress_graph_window.h"
 
 Q_DECLARE_METATYPE(vornexa::Parms)
 

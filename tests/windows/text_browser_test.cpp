@@ -14,8 +14,8 @@
 
 #include "core/options.h"
 #include "support/window_harness.h"
-#include "ui/desktop_services.h"
-#include "ui/text_browser.h"
+#include "ui/services/desktop_services.h"
+#include "ui/utilities/text_browser.h"
 #include "util/ini_file.h"
 #include "util/settings.h"
 

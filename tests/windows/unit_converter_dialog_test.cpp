@@ -11,7 +11,7 @@
 #include <string>
 
 #include "support/window_harness.h"
-#include "ui/unit_converter_dialog.h"
+#include "ui/utilities/unit_converter_dialog.h"
 
 namespace vornexa {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "core/program_release.h"
 #include "support/window_harness.h"
-#include "ui/update_window.h"
+#include "ui/about/update_window.h"
 #include "util/ini_file.h"
 
 using namespace vornexa;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/desktop_services.h"
+#include "ui/services/desktop_services.h"
 
 namespace vornexa::test {
 

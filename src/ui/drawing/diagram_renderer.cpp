@@ -1,0 +1,187 @@
+#include "ui/drawing/diagram_renderer.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegion>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+
+#include "ui/drawing/pixel_regions.h"
+
+namespace vornexa {
+namespace {
+
+QColor ToColor(const Rgb& c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+QRect BoxOf(const Shape& shape) {
+    return QRect(
+        QPoint(shape.topLeft.x, shape.topLeft.y),
+        QSize(shape.bottomRight.x - shape.topLeft.x, shape.bottomRight.y - shape.topLeft.y));
+}
+
+QPolygon PolygonOf(const std::vector<Point>& points) {
+    QPolygon polygon;
+    for (const Point& p : points) {
+        polygon << QPoint(p.x, p.y);
+    }
+    return polygon;
+}
+
+QPainterPath PolygonPath(const std::vector<Point>& points) {
+    QPainterPath path;
+    path.addPolygon(PolygonOf(points));
+    path.closeSubpath();
+    path.setFillRule(Qt::OddEvenFill);
+    return path;
+}
+
+// A circle cut by a triangle with one corner at the centre and its far side
+// wholly outside the circle is a pie slice: drawn as an arc, it needs none of
+// the costly path intersection, and its edges are exact.
+std::optional<QPainterPath> PieOf(const Shape& shape) {
+    const QRectF box = BoxOf(shape);
+    const QPointF centre = box.center();
+    const double r = box.width() / 2;
+    if (box.width() != box.height() || shape.points.size() != 3 ||
+        QPointF(shape.points[0].x, shape.points[0].y) != centre) {
+        return std::nullopt;
+    }
+    const QPointF a(shape.points[1].x, shape.points[1].y);
+    const QPointF b(shape.points[2].x, shape.points[2].y);
+    const QPointF ab = b - a;
+    const double t =
+        std::clamp(QPointF::dotProduct(centre - a, ab) / QPointF::dotProduct(ab, ab), 0.0, 1.0);
+    const QPointF nearest = a + t * ab - centre;
+    if (std::hypot(nearest.x(), nearest.y()) <= r) {
+        return std::nullopt;
+    }
+    // Qt's angles run counter-clockwise with y upwards.
+    const auto angleOf = [&centre](const QPointF& p) {
+        return -std::atan2(p.y() - centre.y(), p.x() - centre.x()) * 180 / M_PI;
+    };
+    const double start = angleOf(a);
+    const double sweep = std::remainder(angleOf(b) - start, 360.0);
+    QPainterPath path;
+    path.moveTo(centre);
+    path.arcTo(box, start, sweep);
+    path.closeSubpath();
+    return path;
+}
+
+// The pixels a shape covers, as the frame must name them.
+QRegion RegionOf(const Shape& shape) {
+    switch (shape.kind) {
+        case Shape::Kind::Polygon:
+            return PolygonRegion(PolygonOf(shape.points));
+        case Shape::Kind::Rectangle:
+            return QRegion(BoxOf(shape));
+        case Shape::Kind::Ellipse:
+            return EllipseRegion(BoxOf(shape));
+        case Shape::Kind::EllipseAndPolygon:
+            return EllipseRegion(BoxOf(shape)).intersected(PolygonRegion(PolygonOf(shape.points)));
+    }
+    return {};
+}
+
+// The same border of a box, without the cost of a region.
+std::array<QRect, 4> SidesOf(const QRect& box) {
+    return {QRect(box.left(), box.top(), box.width(), 1),
+            QRect(box.left(), box.bottom(), box.width(), 1),
+            QRect(box.left(), box.top() + 1, 1, box.height() - 2),
+            QRect(box.right(), box.top() + 1, 1, box.height() - 2)};
+}
+
+QPainterPath PathOf(const Shape& shape) {
+    QPainterPath path;
+    switch (shape.kind) {
+        case Shape::Kind::Polygon:
+            return PolygonPath(shape.points);
+        case Shape::Kind::Rectangle:
+            path.addRect(BoxOf(shape));
+            return path;
+        case Shape::Kind::Ellipse:
+            path.addEllipse(BoxOf(shape));
+            return path;
+        case Shape::Kind::EllipseAndPolygon:
+            if (std::optional<QPainterPath> pie = PieOf(shape)) {
+                return *pie;
+            }
+            path.addEllipse(BoxOf(shape));
+            return path.intersected(PolygonPath(shape.points));
+    }
+    return path;
+}
+
+struct Painter {
+    QPainter& p;
+    void operator()(const FillShape& c) const {
+        const QPainterPath path = PathOf(c.shape);
+        if (c.brush.crossHatch) {
+            // Opaque: the hatch and the white under it in one pass.
+            p.setBackgroundMode(Qt::OpaqueMode);
+            p.setBackground(Qt::white);
+            p.fillPath(path, QBrush(ToColor(c.brush.colour), Qt::DiagCrossPattern));
+            p.setBackgroundMode(Qt::TransparentMode);
+        } else {
+            p.fillPath(path, ToColor(c.brush.colour));
+        }
+    }
+    // Whole pixels in canvas units: a pen on pixel edges would smear over two
+    // grey pixels, and the rectangles stay one canvas pixel wide when scaled.
+    void operator()(const FrameShape& c) const {
+        const QColor colour = ToColor(c.colour);
+        if (c.shape.kind == Shape::Kind::Rectangle) {
+            for (const QRect& side : SidesOf(BoxOf(c.shape))) {
+                p.fillRect(side, colour);
+            }
+            return;
+        }
+        const QRegion border = BorderOf(RegionOf(c.shape));
+        p.save();
+        p.setClipRegion(border, Qt::IntersectClip);
+        p.fillRect(border.boundingRect(), colour);
+        p.restore();
+    }
+    void operator()(const DrawLine& c) const {
+        p.setPen(QPen(ToColor(c.colour), c.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(QPoint(c.from.x, c.from.y), QPoint(c.to.x, c.to.y));
+    }
+    void operator()(const PlaceText& c) const {
+        p.setPen(Qt::black);
+        p.drawText(QRect(c.topLeft.x, c.topLeft.y, DisplayList::kWidth, 40),
+                   Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(c.text));
+    }
+};
+
+}  // namespace
+
+void PaintDisplayList(QPainter& painter, const DisplayList& list) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(DisplayList::kFontPoints);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.fillRect(QRect(0, 0, DisplayList::kWidth, DisplayList::kHeight), Qt::white);
+    const Painter paint{painter};
+    for (const DrawCommand& command : list.commands) {
+        std::visit(paint, command);
+    }
+    painter.restore();
+}
+
+QImage RenderDisplayList(const DisplayList& list, qreal devicePixelRatio) {
+    QImage image(QSize(DisplayList::kWidth, DisplayList::kHeight) * devicePixelRatio,
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    QPainter painter(&image);
+    PaintDisplayList(painter, list);
+    return image;
+}
+
+}  // namespace vornexa
