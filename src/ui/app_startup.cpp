@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QTimer>
 
 #include <algorithm>
@@ -14,8 +13,8 @@
 #include "core/app_state.h"
 #include "core/project_commands.h"
 #include "core/startup.h"
-#include "ui/services/desktop_services.h"
 #include "ui/project/main_window.h"
+#include "ui/services/desktop_services.h"
 #include "ui/services/qt_services.h"
 #include "ui/utilities/settings_dialog.h"
 
@@ -23,22 +22,30 @@ namespace vornexa {
 
 namespace {
 
-// The candidates of the default display font that are installed; the whole list
-// only when none is, since listing every family is slow at start-up.
+// The first installed candidate of the default display font, which is all the
+// default needs; the whole list only when none is. Looked up in the list of
+// families: resolving a family through the font configuration is slow at start-up.
 std::vector<std::string> InstalledDisplayFonts() {
-    std::vector<std::string> fonts;
-    for (const char* name : {"Arial", "Courier New", "System", "Terminal"}) {
-        const QString family = QString::fromLatin1(name);
-        // Metric-compatible stand-ins (Liberation) count as the font itself.
-        const QString resolved = QFontInfo(QFont(family)).family();
-        if (QFontDatabase::hasFamily(family) || resolved.startsWith(QStringLiteral("Liberation"))) {
-            fonts.emplace_back(name);
+    // Metric-compatible stand-ins count as the font itself.
+    const struct {
+        const char* name;
+        const char* standIn;
+    } candidates[] = {{"Arial", "Liberation Sans"},
+                      {"Courier New", "Liberation Mono"},
+                      {"System", nullptr},
+                      {"Terminal", nullptr}};
+    const QStringList families = QFontDatabase::families();
+    const auto installed = [&families](const char* family) {
+        return family != nullptr && families.contains(QLatin1String(family), Qt::CaseInsensitive);
+    };
+    for (const auto& candidate : candidates) {
+        if (installed(candidate.name) || installed(candidate.standIn)) {
+            return {candidate.name};
         }
     }
-    if (fonts.empty()) {
-        for (const QString& family : QFontDatabase::families()) {
-            fonts.push_back(family.toStdString());
-        }
+    std::vector<std::string> fonts;
+    for (const QString& family : families) {
+        fonts.push_back(family.toStdString());
     }
     return fonts;
 }
