@@ -15,6 +15,7 @@
 #include "core/startup.h"
 #include "ui/project/main_window.h"
 #include "ui/services/desktop_services.h"
+#include "ui/services/overflow_icon_style.h"
 #include "ui/services/qt_services.h"
 #include "ui/utilities/settings_dialog.h"
 
@@ -99,6 +100,7 @@ void OpenStartupProjects(MainWindow& window, const std::string& commandLine) {
 int RunApplication(int& argc, char** argv, const PlatformInfo& platform) {
     const auto started = std::chrono::steady_clock::now();
     QApplication app(argc, argv);
+    QApplication::setStyle(new OverflowIconStyle(QApplication::style()));
     QtMessagePresenter presenter;
     AppState state(presenter);
     PlatformInfo withFonts = platform;

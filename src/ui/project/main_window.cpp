@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -23,23 +22,24 @@
 #include "core/project_commands.h"
 #include "core/project_file.h"
 #include "core/tables.h"
-#include "ui/project/description_editor.h"
-#include "ui/services/desktop_services.h"
 #include "ui/about/disclaimer_window.h"
-#include "ui/utilities/file_conversion_dialog.h"
-#include "ui/services/help_service.h"
+#include "ui/about/resource_window.h"
+#include "ui/about/update_window.h"
 #include "ui/drawing/logo_widget.h"
-#include "ui/utilities/options_dialog.h"
+#include "ui/drawing/printing.h"
+#include "ui/project/description_editor.h"
 #include "ui/project/parameters_dialog.h"
 #include "ui/project/preview_window.h"
-#include "ui/drawing/printing.h"
-#include "ui/about/resource_window.h"
-#include "ui/utilities/settings_dialog.h"
 #include "ui/project/stress_dialog.h"
+#include "ui/project/toolbar_icons.h"
+#include "ui/services/desktop_services.h"
+#include "ui/services/help_service.h"
+#include "ui/services/window_support.h"
+#include "ui/utilities/file_conversion_dialog.h"
+#include "ui/utilities/options_dialog.h"
+#include "ui/utilities/settings_dialog.h"
 #include "ui/utilities/text_browser.h"
 #include "ui/utilities/unit_converter_dialog.h"
-#include "ui/about/update_window.h"
-#include "ui/services/window_support.h"
 #include "util/text.h"
 
 namespace vornexa {
@@ -222,16 +222,16 @@ void MainWindow::CreateToolbar() {
     toolbar_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar_->setMovable(false);
     const struct {
-        QStyle::StandardPixmap icon;
+        ToolbarPicture icon;
         const char* tooltip;
-    } buttons[] = {{QStyle::SP_DialogOpenButton, "Open Data File"},
-                   {QStyle::SP_DialogSaveButton, "Save Data File"},
-                   {QStyle::SP_FileDialogDetailedView, "Print Data File"},
-                   {QStyle::SP_FileDialogContentsView, "Edit Description"},
-                   {QStyle::SP_FileDialogInfoView, "Project Parameters"}};
+    } buttons[] = {{ToolbarPicture::Open, "Open Data File"},
+                   {ToolbarPicture::Save, "Save Data File"},
+                   {ToolbarPicture::Print, "Print Data File"},
+                   {ToolbarPicture::Description, "Edit Description"},
+                   {ToolbarPicture::Parameters, "Project Parameters"}};
     for (int i = 1; i <= 5; ++i) {
-        QAction* action = toolbar_->addAction(style()->standardIcon(buttons[i - 1].icon),
-                                              tr(buttons[i - 1].tooltip));
+        QAction* action =
+            toolbar_->addAction(ToolbarIcon(buttons[i - 1].icon), tr(buttons[i - 1].tooltip));
         action->setToolTip(tr(buttons[i - 1].tooltip));
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(i));
         toolButtons_[static_cast<size_t>(i)] = action;
