@@ -17,6 +17,7 @@
 #include "ui/services/desktop_services.h"
 #include "ui/services/overflow_icon_style.h"
 #include "ui/services/qt_services.h"
+#include "ui/services/window_support.h"
 #include "ui/utilities/settings_dialog.h"
 
 namespace vornexa {
@@ -24,28 +25,15 @@ namespace vornexa {
 namespace {
 
 // The first installed candidate of the default display font, which is all the
-// default needs; the whole list only when none is. Looked up in the list of
-// families: resolving a family through the font configuration is slow at start-up.
+// default needs; the whole list only when none is.
 std::vector<std::string> InstalledDisplayFonts() {
-    // Metric-compatible stand-ins count as the font itself.
-    const struct {
-        const char* name;
-        const char* standIn;
-    } candidates[] = {{"Arial", "Liberation Sans"},
-                      {"Courier New", "Liberation Mono"},
-                      {"System", nullptr},
-                      {"Terminal", nullptr}};
-    const QStringList families = QFontDatabase::families();
-    const auto installed = [&families](const char* family) {
-        return family != nullptr && families.contains(QLatin1String(family), Qt::CaseInsensitive);
-    };
-    for (const auto& candidate : candidates) {
-        if (installed(candidate.name) || installed(candidate.standIn)) {
-            return {candidate.name};
+    for (const char* name : {"Arial", "Courier New", "System", "Terminal"}) {
+        if (FontFamilyInstalled(QLatin1String(name))) {
+            return {name};
         }
     }
     std::vector<std::string> fonts;
-    for (const QString& family : families) {
+    for (const QString& family : QFontDatabase::families()) {
         fonts.push_back(family.toStdString());
     }
     return fonts;

@@ -254,6 +254,8 @@ void MainWindow::CreateCentralArea() {
     txtMain_ = new QPlainTextEdit(central);
     txtMain_->setObjectName(QStringLiteral("txtMain"));
     txtMain_->setReadOnly(true);
+    // Until the settings show it.
+    txtMain_->hide();
     txtMain_->setStyleSheet(
         QStringLiteral("QPlainTextEdit { background: rgb(192,192,192); "
                        "color: black; }"));
@@ -284,7 +286,7 @@ void MainWindow::Form_Load() {
 void MainWindow::ApplyDisplaySettings() {
     const SettingsRecord& s = state_.settings;
     const bool history = s.DisplayHistoryWin == 1;
-    txtMain_->setVisible(history);
+    ShowHistoryWindow(history);
     for (int i = 5; i <= 7; ++i) {
         utilItems_[static_cast<size_t>(i)]->setEnabled(history);
     }
@@ -295,6 +297,12 @@ void MainWindow::ApplyDisplaySettings() {
 }
 
 void MainWindow::ApplyHistoryFont() {
+    // Loading a font is slow at start-up, where the history is mostly hidden:
+    // a hidden history takes its font when it shows.
+    historyFontDue_ = txtMain_->isHidden();
+    if (historyFontDue_) {
+        return;
+    }
     const SettingsRecord& s = state_.settings;
     QFont font(Q(s.DisplayFontName));
     font.setPointSizeF(s.DisplayFontSize);
@@ -633,9 +641,16 @@ void MainWindow::mnuUtilItem_Click(int index) {
 
 void MainWindow::ToggleHistoryWindow() {
     const bool visible = !txtMain_->isVisibleTo(this);
-    txtMain_->setVisible(visible);
+    ShowHistoryWindow(visible);
     utilItems_[6]->setText(visible ? tr("Close History &Window") : tr("Restore History &Window"));
     utilItems_[7]->setEnabled(visible);
+}
+
+void MainWindow::ShowHistoryWindow(bool visible) {
+    txtMain_->setVisible(visible);
+    if (visible && historyFontDue_) {
+        ApplyHistoryFont();
+    }
 }
 
 void MainWindow::LoadRecentFilesMenu() {
