@@ -1,5 +1,3 @@
-#include <dlfcn.h>
-
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,23 +5,19 @@
 #include "cli/headless.h"
 #include "core/startup.h"
 #include "platform/documents_folder.h"
+#include "platform/module_loader.h"
 
 namespace {
 
 using ModuleMain = int (*)(int, char**, const vornexa::PlatformInfo*);
 
-// The windows and the drawing commands live in modules beside the executable.
 int RunModule(const char* name, const char* entryName, int argc, char** argv,
               const vornexa::PlatformInfo& platform) {
-    const std::string module = platform.programFolder + "/" + name;
-    void* handle = ::dlopen(module.c_str(), RTLD_LAZY | RTLD_LOCAL);
-    if (handle == nullptr) {
-        std::cerr << "Cannot load " << module << ": " << ::dlerror() << '\n';
-        return 1;
-    }
-    auto entry = reinterpret_cast<ModuleMain>(::dlsym(handle, entryName));
+    std::string error;
+    auto entry = reinterpret_cast<ModuleMain>(
+        vornexa::ModuleEntry(platform.programFolder + "/", name, entryName, error));
     if (entry == nullptr) {
-        std::cerr << "Cannot start the windows: " << ::dlerror() << '\n';
+        std::cerr << error << '\n';
         return 1;
     }
     return entry(argc, argv, &platform);

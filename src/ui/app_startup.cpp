@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QTimer>
 
 #include <algorithm>
@@ -14,31 +13,28 @@
 #include "core/app_state.h"
 #include "core/project_commands.h"
 #include "core/startup.h"
-#include "ui/services/desktop_services.h"
 #include "ui/project/main_window.h"
+#include "ui/services/desktop_services.h"
+#include "ui/services/overflow_icon_style.h"
 #include "ui/services/qt_services.h"
+#include "ui/services/window_support.h"
 #include "ui/utilities/settings_dialog.h"
 
 namespace vornexa {
 
 namespace {
 
-// The candidates of the default display font that are installed; the whole list
-// only when none is, since listing every family is slow at start-up.
+// The first installed candidate of the default display font, which is all the
+// default needs; the whole list only when none is.
 std::vector<std::string> InstalledDisplayFonts() {
-    std::vector<std::string> fonts;
     for (const char* name : {"Arial", "Courier New", "System", "Terminal"}) {
-        const QString family = QString::fromLatin1(name);
-        // Metric-compatible stand-ins (Liberation) count as the font itself.
-        const QString resolved = QFontInfo(QFont(family)).family();
-        if (QFontDatabase::hasFamily(family) || resolved.startsWith(QStringLiteral("Liberation"))) {
-            fonts.emplace_back(name);
+        if (FontFamilyInstalled(QLatin1String(name))) {
+            return {name};
         }
     }
-    if (fonts.empty()) {
-        for (const QString& family : QFontDatabase::families()) {
-            fonts.push_back(family.toStdString());
-        }
+    std::vector<std::string> fonts;
+    for (const QString& family : QFontDatabase::families()) {
+        fonts.push_back(family.toStdString());
     }
     return fonts;
 }
@@ -92,6 +88,7 @@ void OpenStartupProjects(MainWindow& window, const std::string& commandLine) {
 int RunApplication(int& argc, char** argv, const PlatformInfo& platform) {
     const auto started = std::chrono::steady_clock::now();
     QApplication app(argc, argv);
+    QApplication::setStyle(new OverflowIconStyle(QApplication::style()));
     QtMessagePresenter presenter;
     AppState state(presenter);
     PlatformInfo withFonts = platform;

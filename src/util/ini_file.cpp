@@ -47,6 +47,14 @@ std::string_view SingleLine(std::string_view value) {
     return value.substr(0, value.find_first_of("\r\n"));
 }
 
+bool HoldsBytes(const std::string& path, const std::string& bytes) {
+    try {
+        return FileExists(path) && ReadFileBytes(path) == bytes;
+    } catch (const AppError&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 IniFile IniFile::Parse(std::string_view utf8Text) {
@@ -141,8 +149,14 @@ std::string IniFile::Serialize() const {
 }
 
 bool IniFile::Save(const std::string& path) const {
+    const std::string bytes = EncodeFileText(Serialize());
+    // The settings are saved at every exit: writing the same bytes again would
+    // only cost a disk sync.
+    if (HoldsBytes(path, bytes)) {
+        return true;
+    }
     try {
-        AtomicWriteFile(path, EncodeFileText(Serialize()));
+        AtomicWriteFile(path, bytes);
         return true;
     } catch (const AppError&) {
         return false;

@@ -1,5 +1,7 @@
 #include "core/options.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "core/app_state.h"
@@ -185,6 +187,31 @@ TEST_F(SaveDefaultSettingsTest, OneSectionLeavesTheRestAlone) {
     ASSERT_TRUE(SaveDefaultSettings(state, 3));
     EXPECT_EQ(IniFile::Load(state.iniPath).Get("FileMenu", "MaxLastFiles"), "0");
     EXPECT_EQ(IniFile::Load(state.iniPath).Get("Graph", "GridStyle"), std::nullopt);
+}
+
+// The recent files are saved at every exit; an unchanged file must not be
+// written again (each write waits for the disk).
+TEST_F(SaveDefaultSettingsTest, RewritesTheFileOnlyWhenItsTextChanges) {
+    ASSERT_TRUE(SaveDefaultSettings(state, 1));
+    const auto inode = [this] {
+        struct stat info {};
+        ::stat(state.iniPath.c_str(), &info);
+        return info.st_ino;
+    };
+    const struct {
+        const char* what;
+        int16_t maxLastFiles;
+        bool rewritten;
+    } cases[] = {{"unchanged", 0, false}, {"changed", 3, true}, {"unchanged again", 3, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto before = inode();
+        state.settings.MaxLastFiles = c.maxLastFiles;
+        ASSERT_TRUE(SaveDefaultSettings(state, 3));
+        EXPECT_EQ(inode() != before, c.rewritten);
+        EXPECT_EQ(IniFile::Load(state.iniPath).Get("FileMenu", "MaxLastFiles"),
+                  std::to_string(c.maxLastFiles));
+    }
 }
 
 TEST_F(SaveDefaultSettingsTest, ReportsAFileThatCannotBeWritten) {

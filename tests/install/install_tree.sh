@@ -21,7 +21,7 @@ if ! cmake --install "$build" --prefix "$prefix" >"$prefix.log" 2>&1; then
 fi
 rm -f "$prefix.log"
 
-for file in bin/vornexa bin/libvornexa_gui.so bin/libvornexa_export.so \
+for file in bin/vornexa bin/libvornexa_gui.so bin/libvornexa_export.so bin/libvornexa_graph.so \
     share/applications/vornexa.desktop share/mime/packages/vornexa-mime.xml \
     share/metainfo/vornexa.metainfo.xml share/icons/hicolor/scalable/apps/vornexa.svg; do
     [ -s "$prefix/$file" ] || fail "missing $file"

@@ -22,13 +22,13 @@
 #include "support/scripted_dialogs.h"
 #include "support/window_harness.h"
 #include "test_support.h"
-#include "ui/app_startup.h"
-#include "ui/utilities/file_conversion_dialog.h"
 #include "ui/about/help_window.h"
+#include "ui/app_startup.h"
 #include "ui/project/main_window.h"
 #include "ui/project/parameters_dialog.h"
-#include "ui/services/qt_services.h"
 #include "ui/project/stress_dialog.h"
+#include "ui/services/qt_services.h"
+#include "ui/utilities/file_conversion_dialog.h"
 #include "util/ini_file.h"
 
 using namespace vornexa;
@@ -84,6 +84,43 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The history shows in the chosen font however it comes to show, also when
+    // the font was chosen while it was closed.
+    void historyShowsInTheChosenFont_data() {
+        QTest::addColumn<int>("way");
+        QTest::newRow("shown at start") << 0;
+        QTest::newRow("switched on in the settings") << 1;
+        QTest::newRow("font chosen while closed") << 2;
+    }
+    void historyShowsInTheChosenFont() {
+        QFETCH(int, way);
+        test::WindowHarness h;
+        SettingsRecord& s = h.state.settings;
+        s.ShowDisclaim = 0;
+        s.RemindAnnualUpdates = 0;
+        s.DisplayHistoryWin = way == 1 ? 0 : 1;
+        s.DisplayFontName = "Courier New";
+        s.DisplayFontSize = 14;
+        MainWindow window(h.ctx);
+        window.Form_Load();
+        if (way == 1) {
+            s.DisplayHistoryWin = 1;
+            window.ApplyDisplaySettings();
+        } else if (way == 2) {
+            window.mnuUtilItem_Click(6);
+            s.DisplayFontName = "DejaVu Serif";
+            s.DisplayFontSize = 9;
+            window.ApplyHistoryFont();
+            window.mnuUtilItem_Click(6);
+        }
+        const QPlainTextEdit& history = *window.history();
+        QVERIFY(history.isVisibleTo(&window));
+        QCOMPARE(history.font().family(), QString::fromStdString(s.DisplayFontName));
+        QCOMPARE(history.font().pointSizeF(), qreal(s.DisplayFontSize));
+        QCOMPARE(history.maximumHeight(),
+                 QFontMetrics(history.font()).lineSpacing() * 6 + 2 * history.frameWidth() + 8);
+    }
+
     void captionNamesTheProjectAndMarksChanges() {
         Fixture f;
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Vornexa: Untitled"));

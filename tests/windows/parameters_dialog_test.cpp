@@ -9,9 +9,13 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+
+#include <cstdlib>
+#include <filesystem>
 
 #include "analysis/orientation.h"
 #include "core/project_commands.h"
@@ -22,16 +26,22 @@
 #include "ui/project/main_window.h"
 #include "ui/project/output_window.h"
 #include "ui/project/parameters_dialog.h"
-#include "ui/project/stress_graph_window.h"
+#include "ui/project/stress_plot.h"
 
 using namespace vornexa;
 using Field = ParametersDialog::Field;
 
 namespace {
 
+// The program's folder, which holds its modules.
+std::string ProgramFolder() {
+    return std::filesystem::path(std::getenv("VORNEXA_EXE")).parent_path().string() + "/";
+}
+
 // A dialog over a harness whose options open no windows by themselves.
 struct Fixture {
     Fixture() {
+        h.state.folders.program = ProgramFolder();
         h.state.options.OpenViewWithLoad = 0;
         h.state.options.AutoPositionView = 0;
         FileNew(h.state, true, true);
@@ -390,6 +400,42 @@ class ParametersDialogTest : public QObject {
         d.plot()->resize(300, 250);
         d.RefreshViews();
         QCOMPARE(d.plot()->frameGeometry().left(), d.frameGeometry().right() + 1);
+    }
+
+    void graphModuleLoadsOnFirstUseOrTellsWhyOnce_data() {
+        QTest::addColumn<QString>("module");   // what the module's name links to; empty for nothing
+        QTest::addColumn<QString>("message");  // how the one message starts; empty for none
+        QTest::newRow("the graph module") << "libvornexa_graph.so"
+                                          << "";
+        QTest::newRow("missing") << ""
+                                 << "Cannot load ";
+        QTest::newRow("not a module") << "vornexa"
+                                      << "Cannot load ";
+        QTest::newRow("another module") << "libvornexa_export.so"
+                                        << "Cannot start ";
+    }
+
+    void graphModuleLoadsOnFirstUseOrTellsWhyOnce() {
+        QFETCH(QString, module);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const std::string folder = dir.path().toStdString() + "/";
+        const std::string name = folder + "libvornexa_graph.so";
+        if (!module.isEmpty()) {
+            std::filesystem::create_symlink(ProgramFolder() + module.toStdString(), name);
+        }
+        Fixture f;
+        f.h.state.folders.program = folder;
+        f.h.state.project.ProjParms.PlanType = 1;
+        f.h.state.project.ProjParms.ShowStress = 1;
+        ParametersDialog& d = f.Open();
+        d.RefreshViews();
+        d.RefreshViews();
+        QCOMPARE(d.plot() != nullptr, message.isEmpty());
+        QCOMPARE(f.h.presenter.shown.size(), message.isEmpty() ? 0U : 1U);
+        if (!message.isEmpty()) {
+            QVERIFY(f.h.presenter.shown[0].text.starts_with(message.toStdString() + name + ": "));
+        }
     }
 
     void mainWindowIsDisabledWhileTheDialogIsOpen() {

@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -23,23 +22,24 @@
 #include "core/project_commands.h"
 #include "core/project_file.h"
 #include "core/tables.h"
-#include "ui/project/description_editor.h"
-#include "ui/services/desktop_services.h"
 #include "ui/about/disclaimer_window.h"
-#include "ui/utilities/file_conversion_dialog.h"
-#include "ui/services/help_service.h"
+#include "ui/about/resource_window.h"
+#include "ui/about/update_window.h"
 #include "ui/drawing/logo_widget.h"
-#include "ui/utilities/options_dialog.h"
+#include "ui/drawing/printing.h"
+#include "ui/project/description_editor.h"
 #include "ui/project/parameters_dialog.h"
 #include "ui/project/preview_window.h"
-#include "ui/drawing/printing.h"
-#include "ui/about/resource_window.h"
-#include "ui/utilities/settings_dialog.h"
 #include "ui/project/stress_dialog.h"
+#include "ui/project/toolbar_icons.h"
+#include "ui/services/desktop_services.h"
+#include "ui/services/help_service.h"
+#include "ui/services/window_support.h"
+#include "ui/utilities/file_conversion_dialog.h"
+#include "ui/utilities/options_dialog.h"
+#include "ui/utilities/settings_dialog.h"
 #include "ui/utilities/text_browser.h"
 #include "ui/utilities/unit_converter_dialog.h"
-#include "ui/about/update_window.h"
-#include "ui/services/window_support.h"
 #include "util/text.h"
 
 namespace vornexa {
@@ -222,16 +222,16 @@ void MainWindow::CreateToolbar() {
     toolbar_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar_->setMovable(false);
     const struct {
-        QStyle::StandardPixmap icon;
+        ToolbarPicture icon;
         const char* tooltip;
-    } buttons[] = {{QStyle::SP_DialogOpenButton, "Open Data File"},
-                   {QStyle::SP_DialogSaveButton, "Save Data File"},
-                   {QStyle::SP_FileDialogDetailedView, "Print Data File"},
-                   {QStyle::SP_FileDialogContentsView, "Edit Description"},
-                   {QStyle::SP_FileDialogInfoView, "Project Parameters"}};
+    } buttons[] = {{ToolbarPicture::Open, "Open Data File"},
+                   {ToolbarPicture::Save, "Save Data File"},
+                   {ToolbarPicture::Print, "Print Data File"},
+                   {ToolbarPicture::Description, "Edit Description"},
+                   {ToolbarPicture::Parameters, "Project Parameters"}};
     for (int i = 1; i <= 5; ++i) {
-        QAction* action = toolbar_->addAction(style()->standardIcon(buttons[i - 1].icon),
-                                              tr(buttons[i - 1].tooltip));
+        QAction* action =
+            toolbar_->addAction(ToolbarIcon(buttons[i - 1].icon), tr(buttons[i - 1].tooltip));
         action->setToolTip(tr(buttons[i - 1].tooltip));
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(i));
         toolButtons_[static_cast<size_t>(i)] = action;
@@ -254,6 +254,8 @@ void MainWindow::CreateCentralArea() {
     txtMain_ = new QPlainTextEdit(central);
     txtMain_->setObjectName(QStringLiteral("txtMain"));
     txtMain_->setReadOnly(true);
+    // Until the settings show it.
+    txtMain_->hide();
     txtMain_->setStyleSheet(
         QStringLiteral("QPlainTextEdit { background: rgb(192,192,192); "
                        "color: black; }"));
@@ -284,7 +286,7 @@ void MainWindow::Form_Load() {
 void MainWindow::ApplyDisplaySettings() {
     const SettingsRecord& s = state_.settings;
     const bool history = s.DisplayHistoryWin == 1;
-    txtMain_->setVisible(history);
+    ShowHistoryWindow(history);
     for (int i = 5; i <= 7; ++i) {
         utilItems_[static_cast<size_t>(i)]->setEnabled(history);
     }
@@ -295,6 +297,12 @@ void MainWindow::ApplyDisplaySettings() {
 }
 
 void MainWindow::ApplyHistoryFont() {
+    // Loading a font is slow at start-up, where the history is mostly hidden:
+    // a hidden history takes its font when it shows.
+    historyFontDue_ = txtMain_->isHidden();
+    if (historyFontDue_) {
+        return;
+    }
     const SettingsRecord& s = state_.settings;
     QFont font(Q(s.DisplayFontName));
     font.setPointSizeF(s.DisplayFontSize);
@@ -633,9 +641,16 @@ void MainWindow::mnuUtilItem_Click(int index) {
 
 void MainWindow::ToggleHistoryWindow() {
     const bool visible = !txtMain_->isVisibleTo(this);
-    txtMain_->setVisible(visible);
+    ShowHistoryWindow(visible);
     utilItems_[6]->setText(visible ? tr("Close History &Window") : tr("Restore History &Window"));
     utilItems_[7]->setEnabled(visible);
+}
+
+void MainWindow::ShowHistoryWindow(bool visible) {
+    txtMain_->setVisible(visible);
+    if (visible && historyFontDue_) {
+        ApplyHistoryFont();
+    }
 }
 
 void MainWindow::LoadRecentFilesMenu() {

@@ -84,6 +84,7 @@ class MainWindow : public QMainWindow {
     void AddCurrentToRecentFiles();
     void LoadRecentFilesMenu();
     void ToggleHistoryWindow();
+    void ShowHistoryWindow(bool visible);
     void ShowHistoryText();
     void ShowInputScreen();
     void OpenParametersDialog();
@@ -105,6 +106,7 @@ class MainWindow : public QMainWindow {
     std::array<QAction*, 6> toolButtons_{};
     QToolBar* toolbar_ = nullptr;
     QPlainTextEdit* txtMain_ = nullptr;
+    bool historyFontDue_ = false;
     QLabel* lblver_ = nullptr;
     QPointer<ParametersDialog> parameters_;
     QPointer<StressDialog> stress_;

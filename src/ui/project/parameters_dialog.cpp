@@ -20,10 +20,10 @@
 #include "analysis/report.h"
 #include "core/app_state.h"
 #include "core/tables.h"
-#include "ui/project/diagram_window.h"
 #include "ui/drawing/longwall_type_picture.h"
+#include "ui/project/diagram_window.h"
 #include "ui/project/output_window.h"
-#include "ui/project/stress_graph_window.h"
+#include "ui/project/stress_plot.h"
 #include "ui/services/window_support.h"
 #include "util/numbers.h"
 #include "util/text.h"
@@ -344,7 +344,7 @@ DiagramWindow* ParametersDialog::view() const {
     return view_;
 }
 
-StressGraphWindow* ParametersDialog::plot() const {
+StressPlot* ParametersDialog::plot() const {
     return plot_;
 }
 
@@ -367,9 +367,13 @@ void ParametersDialog::RefreshViews() {
     if (work.ShowStress == 1) {
         if (plot_) {
             plot_->PlotStress();
-        } else {
-            plot_ = new StressGraphWindow(context_, this);
-            plot_->show();
+        } else if (!plotMissing_) {
+            // Told once: every change of a value would tell it again.
+            plot_ = OpenStressPlot(context_, this);
+            plotMissing_ = plot_ == nullptr;
+            if (plot_) {
+                plot_->show();
+            }
         }
         ArrangeGraphWindows();
     } else {

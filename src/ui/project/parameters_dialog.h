@@ -21,7 +21,7 @@ class QScrollBar;
 namespace vornexa {
 
 class DiagramWindow;
-class StressGraphWindow;
+class StressPlot;
 
 // frmVORNParm: the layout of the project, edited beside the stress design
 // diagram and the stress graph, which follow every valid change. Modeless; it
@@ -50,7 +50,7 @@ class ParametersDialog : public QDialog {
     QLineEdit* azimuthText(Field field) const { return text_[field]; }
     QScrollBar* azimuthBar(Field field) const { return bar_[field]; }
     DiagramWindow* view() const;
-    StressGraphWindow* plot() const;
+    StressPlot* plot() const;
 
   private:
     QGroupBox* CreatePlanFrame();
@@ -89,7 +89,8 @@ class ParametersDialog : public QDialog {
     bool unloaded_ = false;
     bool regionTyped_ = false;
     QPointer<DiagramWindow> view_;
-    QPointer<StressGraphWindow> plot_;
+    QPointer<StressPlot> plot_;
+    bool plotMissing_ = false;
 
     QButtonGroup* optPlanType_ = nullptr;
     QButtonGroup* optLongType_ = nullptr;

@@ -18,7 +18,7 @@ constexpr int kDefaultHeight = 400;
 }  // namespace
 
 StressGraphWindow::StressGraphWindow(UiContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(context.state), chart_(new StressChart) {
+    : StressPlot(parent, Qt::Window), state_(context.state), chart_(new StressChart) {
     setObjectName(QStringLiteral("frmStressPlot"));
     setWindowTitle(QStringLiteral("Stress Graph"));
     setAttribute(Qt::WA_DeleteOnClose);

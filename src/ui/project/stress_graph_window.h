@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QWidget>
-
-#include "ui/context.h"
+#include "ui/project/stress_plot.h"
 
 class QChartView;
 
@@ -12,14 +10,13 @@ class StressChart;
 
 // frmStressPlot: the headgate stress over the half-turn of the current layout.
 // The parameters dialog opens it, refreshes it on every change, places and closes it.
-class StressGraphWindow : public QWidget {
+class StressGraphWindow : public StressPlot {
     Q_OBJECT
 
   public:
     StressGraphWindow(UiContext& context, QWidget* parent = nullptr);
 
-    // Redraws from the working layout; refreshes the state's snapshot.
-    void PlotStress();
+    void PlotStress() override;
 
   private:
     AppState& state_;

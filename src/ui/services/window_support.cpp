@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 #include "util/app_error.h"
 #include "util/messages.h"
 #include "util/text.h"
@@ -158,6 +160,23 @@ QString OutputToField(const std::string& text) {
     QString field = QString::fromStdString(text);
     field.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return field;
+}
+
+bool FontFamilyInstalled(const QString& family) {
+    constexpr std::pair<const char*, const char*> kStandIns[] = {
+        {"Arial", "Liberation Sans"},
+        {"Courier New", "Liberation Mono"},
+        {"Times New Roman", "Liberation Serif"}};
+    const QStringList families = QFontDatabase::families();
+    if (families.contains(family, Qt::CaseInsensitive)) {
+        return true;
+    }
+    for (const auto& [font, standIn] : kStandIns) {
+        if (family.compare(QLatin1String(font), Qt::CaseInsensitive) == 0) {
+            return families.contains(QLatin1String(standIn), Qt::CaseInsensitive);
+        }
+    }
+    return false;
 }
 
 void CopyToClipboard(const std::string& text) {

@@ -56,6 +56,11 @@ QString OutputToField(const std::string& text);
 // Replaces the clipboard's content with the text, byte for byte.
 void CopyToClipboard(const std::string& text);
 
+// Whether the font family is installed; a metric-compatible stand-in
+// (Liberation) counts as the font it replaces. Looked up in the list of
+// families: resolving a family through the font configuration loads font files.
+bool FontFamilyInstalled(const QString& family);
+
 // The window's picture onto the clipboard, then tells the user so.
 void CopyDialogSnapshot(QWidget& window, Messenger& messages);
 

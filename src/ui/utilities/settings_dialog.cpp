@@ -2,8 +2,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -51,13 +49,6 @@ int16_t Flag(bool on) {
     return on ? int16_t{-1} : int16_t{0};
 }
 
-// Metric-compatible stand-ins (Liberation) count as the font they replace.
-bool FontInstalled(const std::string& name) {
-    const QString family = Q(name);
-    return QFontDatabase::families().contains(family, Qt::CaseInsensitive) ||
-           QFontInfo(QFont(family)).family().startsWith(QStringLiteral("Liberation"));
-}
-
 QLineEdit* CreateField(const char* name, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -98,7 +89,7 @@ bool IsExtensionCharacter(char c) {
 // Start-up shows it with this dialog's title too: it is the same message.
 void CheckHistoryFont(AppState& state) {
     const std::string& name = state.settings.DisplayFontName;
-    if (!FontInstalled(name)) {
+    if (!FontFamilyInstalled(Q(name))) {
         state.messages.ShowMessage("Invalid font selection:" + name, msg::kOkOnly,
                                    std::string(DialogLabel(kMessageSlot)) + "Error");
     }
