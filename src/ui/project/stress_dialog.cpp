@@ -22,10 +22,6 @@
 namespace vornexa {
 namespace {
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string FieldText(const QLineEdit& box) {
     return box.text().toStdString();
 }

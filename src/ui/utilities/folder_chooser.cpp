@@ -27,10 +27,6 @@ constexpr int kListRows = 14;
 constexpr int kIndent = 2;
 const QString kRoot = QStringLiteral("/");
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QStringList MountedRoots() {
     QStringList roots;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {

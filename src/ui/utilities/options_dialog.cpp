@@ -25,10 +25,6 @@ constexpr int kMessageSlot = 7;
 constexpr int kOptionsSection = 6;
 constexpr double kMaxAzimuth = 360;
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 float FieldNumber(const QLineEdit& box) {
     return static_cast<float>(LeadingNumber(TrimBlanks(box.text().toStdString())));
 }

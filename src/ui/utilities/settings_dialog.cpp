@@ -39,10 +39,6 @@ constexpr int kMaxHistorySize = 16384;
 constexpr int kExtensionLength = 3;
 constexpr int kPathColumns = 40;
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string Trimmed(const QLineEdit& box) {
     return std::string(TrimBlanks(box.text().toStdString()));
 }
