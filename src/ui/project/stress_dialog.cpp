@@ -116,11 +116,7 @@ QLayout* StressDialog::CreateButtons() {
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     for (const auto& b : buttons) {
-        auto* button = new QPushButton(b.caption, this);
-        button->setObjectName(QString::fromLatin1(b.name));
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, b.click);
-        row->addWidget(button);
+        row->addWidget(CreateCommandButton(this, b.caption, b.name, b.click));
     }
     findChild<QPushButton*>(QStringLiteral("cmdOK"))->setDefault(true);
     return row;

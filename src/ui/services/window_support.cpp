@@ -131,6 +131,15 @@ void ShowHelpHint(Messenger& messages) {
         msg::kExclamation, "Help");
 }
 
+QPushButton* CreateCommandButton(QWidget* parent, const QString& caption, const char* name,
+                                 const std::function<void()>& click) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, button, click);
+    return button;
+}
+
 NoticeChoiceRow CreateNoticeChoiceRow(QDialog& dialog, const QString& choiceCaption) {
     auto* choice = new QCheckBox(choiceCaption, &dialog);
     choice->setObjectName(QStringLiteral("chkShow"));

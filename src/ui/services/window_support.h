@@ -53,6 +53,10 @@ void MakeNumericField(QLineEdit& box);
 // "cmbRegion" spanning `columns`; typed text stays as typed.
 QComboBox* AddRegionRow(QGridLayout& grid, const QString& caption, int columns = 1);
 
+// A button that Enter presses only when it is made the default.
+QPushButton* CreateCommandButton(QWidget* parent, const QString& caption, const char* name,
+                                 const std::function<void()>& click);
+
 // The bottom row of a notice shown at start-up: the tick box "chkShow" that stops
 // the notice, and "Command1", the default OK button that accepts the dialog.
 struct NoticeChoiceRow {

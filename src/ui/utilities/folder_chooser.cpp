@@ -116,11 +116,7 @@ QLayout* FolderChooser::CreateButtons() {
     };
     auto* layout = new QVBoxLayout;
     for (const auto& b : buttons) {
-        auto* button = new QPushButton(b.caption, this);
-        button->setObjectName(QString::fromLatin1(b.name));
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, b.click);
-        layout->addWidget(button);
+        layout->addWidget(CreateCommandButton(this, b.caption, b.name, b.click));
     }
     findChild<QPushButton*>(QStringLiteral("Command2"))->setDefault(true);
     return layout;
