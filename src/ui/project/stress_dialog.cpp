@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -104,22 +103,10 @@ QGroupBox* StressDialog::CreateStressFrame() {
 }
 
 QLayout* StressDialog::CreateButtons() {
-    const struct {
-        QString caption;
-        const char* name;
-        std::function<void()> click;
-    } buttons[] = {
-        {tr("&OK"), "cmdOK", [this] { cmdOK_Click(); }},
-        {tr("&Cancel"), "cmdCancel", [this] { reject(); }},
-        {tr("&Help"), "cmdHelp", [this] { ShowHelpHint(state_.messages); }},
-    };
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    for (const auto& b : buttons) {
-        row->addWidget(CreateCommandButton(this, b.caption, b.name, b.click));
-    }
-    findChild<QPushButton*>(QStringLiteral("cmdOK"))->setDefault(true);
-    return row;
+    return CreateCommandRow(this,
+                            {{tr("&OK"), "cmdOK", [this] { cmdOK_Click(); }},
+                             {tr("&Cancel"), "cmdCancel", [this] { reject(); }},
+                             {tr("&Help"), "cmdHelp", [this] { ShowHelpHint(state_.messages); }}});
 }
 
 void StressDialog::Form_Load() {

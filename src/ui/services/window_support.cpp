@@ -140,6 +140,19 @@ QPushButton* CreateCommandButton(QWidget* parent, const QString& caption, const 
     return button;
 }
 
+QHBoxLayout* CreateCommandRow(QWidget* parent, std::initializer_list<CommandSpec> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (const CommandSpec& b : buttons) {
+        QPushButton* button = CreateCommandButton(parent, b.caption, b.name, b.click);
+        if (&b == buttons.begin()) {
+            button->setDefault(true);
+        }
+        row->addWidget(button);
+    }
+    return row;
+}
+
 NoticeChoiceRow CreateNoticeChoiceRow(QDialog& dialog, const QString& choiceCaption) {
     auto* choice = new QCheckBox(choiceCaption, &dialog);
     choice->setObjectName(QStringLiteral("chkShow"));

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,14 @@ QComboBox* AddRegionRow(QGridLayout& grid, const QString& caption, int columns =
 // A button that Enter presses only when it is made the default.
 QPushButton* CreateCommandButton(QWidget* parent, const QString& caption, const char* name,
                                  const std::function<void()>& click);
+
+struct CommandSpec {
+    QString caption;
+    const char* name;
+    std::function<void()> click;
+};
+// Command buttons in a row after a stretch; the first is the default.
+QHBoxLayout* CreateCommandRow(QWidget* parent, std::initializer_list<CommandSpec> buttons);
 
 // The bottom row of a notice shown at start-up: the tick box "chkShow" that stops
 // the notice, and "Command1", the default OK button that accepts the dialog.

@@ -13,8 +13,6 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include <functional>
-
 #include "core/app_state.h"
 #include "ui/services/window_support.h"
 #include "util/files.h"
@@ -101,11 +99,7 @@ QWidget* FolderChooser::CreateChoices() {
 }
 
 QLayout* FolderChooser::CreateButtons() {
-    const struct {
-        QString caption;
-        const char* name;
-        std::function<void()> click;
-    } buttons[] = {
+    const CommandSpec buttons[] = {
         {tr("OK"), "Command2",
          [this] {
              ok_ = true;

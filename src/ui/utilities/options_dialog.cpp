@@ -164,15 +164,10 @@ void OptionsDialog::AddAzimuthRow(QGroupBox* frame, int row, Field field, const 
 }
 
 QLayout* OptionsDialog::CreateButtons() {
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    QPushButton* ok = CreateCommandButton(this, tr("OK"), "Command2", [this] { Command2_Click(); });
-    ok->setDefault(true);
-    row->addWidget(ok);
-    row->addWidget(CreateCommandButton(this, tr("Cancel"), "Command1", [this] { reject(); }));
-    row->addWidget(CreateCommandButton(this, tr("&Help"), "Command3",
-                                       [this] { ShowHelpHint(state_.messages); }));
-    return row;
+    return CreateCommandRow(this,
+                            {{tr("OK"), "Command2", [this] { Command2_Click(); }},
+                             {tr("Cancel"), "Command1", [this] { reject(); }},
+                             {tr("&Help"), "Command3", [this] { ShowHelpHint(state_.messages); }}});
 }
 
 void OptionsDialog::Form_Load() {

@@ -225,15 +225,10 @@ QGroupBox* SettingsDialog::CreateMiscFrame() {
 }
 
 QLayout* SettingsDialog::CreateButtons() {
-    auto* layout = new QHBoxLayout;
-    layout->addStretch(1);
-    auto* ok = CreateCommandButton(this, tr("OK"), "cmdOK", [this] { cmdOK_Click(); });
-    ok->setDefault(true);
-    layout->addWidget(ok);
-    layout->addWidget(CreateCommandButton(this, tr("Cancel"), "cmdCancel", [this] { reject(); }));
-    layout->addWidget(CreateCommandButton(this, tr("Help"), "cmdHelp",
-                                          [this] { ShowHelpHint(state_.messages); }));
-    return layout;
+    return CreateCommandRow(this,
+                            {{tr("OK"), "cmdOK", [this] { cmdOK_Click(); }},
+                             {tr("Cancel"), "cmdCancel", [this] { reject(); }},
+                             {tr("Help"), "cmdHelp", [this] { ShowHelpHint(state_.messages); }}});
 }
 
 void SettingsDialog::Form_Load() {
