@@ -140,10 +140,10 @@ QPushButton* CreateCommandButton(QWidget* parent, const QString& caption, const 
     return button;
 }
 
-QHBoxLayout* CreateCommandRow(QWidget* parent, std::initializer_list<CommandSpec> buttons) {
+QHBoxLayout* CreateCommandRow(QWidget* parent, std::initializer_list<CommandEntry> buttons) {
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    for (const CommandSpec& b : buttons) {
+    for (const CommandEntry& b : buttons) {
         QPushButton* button = CreateCommandButton(parent, b.caption, b.name, b.click);
         if (&b == buttons.begin()) {
             button->setDefault(true);

@@ -58,13 +58,13 @@ QComboBox* AddRegionRow(QGridLayout& grid, const QString& caption, int columns =
 QPushButton* CreateCommandButton(QWidget* parent, const QString& caption, const char* name,
                                  const std::function<void()>& click);
 
-struct CommandSpec {
+struct CommandEntry {
     QString caption;
     const char* name;
     std::function<void()> click;
 };
 // Command buttons in a row after a stretch; the first is the default.
-QHBoxLayout* CreateCommandRow(QWidget* parent, std::initializer_list<CommandSpec> buttons);
+QHBoxLayout* CreateCommandRow(QWidget* parent, std::initializer_list<CommandEntry> buttons);
 
 // The bottom row of a notice shown at start-up: the tick box "chkShow" that stops
 // the notice, and "Command1", the default OK button that accepts the dialog.

@@ -99,7 +99,7 @@ QWidget* FolderChooser::CreateChoices() {
 }
 
 QLayout* FolderChooser::CreateButtons() {
-    const CommandSpec buttons[] = {
+    const CommandEntry buttons[] = {
         {tr("OK"), "Command2",
          [this] {
              ok_ = true;
