@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <initializer_list>
 
 #include "util/text.h"
 
@@ -19,38 +20,32 @@ std::string ToLowerAscii(std::string_view text) {
     return lower;
 }
 
-std::string EscapeXml(std::string_view text) {
-    std::string escaped;
+struct Replacement {
+    char from;
+    std::string_view to;
+};
+
+// Each character named in the table becomes its replacement; the others stay.
+std::string Replaced(std::string_view text, std::initializer_list<Replacement> table) {
+    std::string out;
     for (const char c : text) {
-        switch (c) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            default:
-                escaped += c;
+        const auto* hit = std::find_if(table.begin(), table.end(),
+                                       [c](const Replacement& r) { return r.from == c; });
+        if (hit != table.end()) {
+            out += hit->to;
+        } else {
+            out += c;
         }
     }
-    return escaped;
+    return out;
+}
+
+std::string EscapeXml(std::string_view text) {
+    return Replaced(text, {{'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}});
 }
 
 std::string DoublePercents(std::string_view text) {
-    std::string doubled;
-    for (const char c : text) {
-        doubled += c;
-        if (c == '%') {
-            doubled += '%';
-        }
-    }
-    return doubled;
+    return Replaced(text, {{'%', "%%"}});
 }
 
 bool IsAbsolute(const char* path) {
@@ -119,26 +114,7 @@ std::string ExecCommand(std::string_view programPath) {
 }
 
 std::string EscapeEntryValue(std::string_view value) {
-    std::string escaped;
-    for (const char c : value) {
-        switch (c) {
-            case '\\':
-                escaped += "\\\\";
-                break;
-            case '\n':
-                escaped += "\\n";
-                break;
-            case '\t':
-                escaped += "\\t";
-                break;
-            case '\r':
-                escaped += "\\r";
-                break;
-            default:
-                escaped += c;
-        }
-    }
-    return escaped;
+    return Replaced(value, {{'\\', "\\\\"}, {'\n', "\\n"}, {'\t', "\\t"}, {'\r', "\\r"}});
 }
 
 std::string MimePackageXml(std::string_view extension) {

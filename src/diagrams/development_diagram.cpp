@@ -37,10 +37,6 @@ Shape Sector(double phi) {
     return sector;
 }
 
-Shape Box(int left, int top, int right, int bottom) {
-    return {Shape::Kind::Rectangle, {left, top}, {right, bottom}, {}};
-}
-
 void AddZones(DisplayList& list, float sigmaPhi) {
     const Brush blueHatch{kBlue, true};
     const Brush redHatch{kRed, true};
@@ -83,15 +79,11 @@ void AddLegends(DisplayList& list) {
                 {{kRed, true}, " - Most Difficult", kPurple, " - Right Cross Cut"}};
     for (int i = 0; i < 3; ++i) {
         const int y = kLegendTop + kLegendStep * i;
-        list.commands.push_back(FillShape{Box(30, y, 80, y + 20), rows[i].zone});
-        list.commands.push_back(FrameShape{Box(30, y, 80, y + 20), kBlack});
-        list.commands.push_back(PlaceText{{80, y}, rows[i].zoneLabel});
+        AddLegendKey(list, Box(30, y, 80, y + 20), rows[i].zone, rows[i].zoneLabel);
     }
     for (int i = 0; i < 3; ++i) {
         const int y = kLegendTop + kLegendStep * i;
-        list.commands.push_back(FillShape{Box(280, y, 330, y + 10), Brush{rows[i].line, false}});
-        list.commands.push_back(FrameShape{Box(280, y, 330, y + 10), kBlack});
-        list.commands.push_back(PlaceText{{330, y}, rows[i].lineLabel});
+        AddLegendKey(list, Box(280, y, 330, y + 10), Brush{rows[i].line, false}, rows[i].lineLabel);
     }
 }
 

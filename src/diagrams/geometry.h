@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cmath>
+#include <string>
+#include <utility>
 
+#include "diagrams/display_list.h"
 #include "util/numbers.h"
 
 namespace vornexa {
@@ -19,6 +22,17 @@ inline double DirectionDegrees(double degrees) {
 // Pixel coordinates are whole numbers, halves to the even neighbour.
 inline int RoundPixel(double value) {
     return static_cast<int>(RoundHalfEven(value));
+}
+
+inline Shape Box(int left, int top, int right, int bottom) {
+    return {Shape::Kind::Rectangle, {left, top}, {right, bottom}, {}};
+}
+
+// A legend entry: the filled swatch, its black frame, and the label at its top right.
+inline void AddLegendKey(DisplayList& list, const Shape& swatch, Brush fill, std::string label) {
+    list.commands.push_back(FillShape{swatch, fill});
+    list.commands.push_back(FrameShape{swatch, kBlack});
+    list.commands.push_back(PlaceText{{swatch.bottomRight.x, swatch.topLeft.y}, std::move(label)});
 }
 
 }  // namespace vornexa

@@ -36,10 +36,6 @@ void AddArrowLine(DisplayList& list, Point origin, float angle, int16_t longType
         DrawLine{origin, Place(origin, 0, -kHalfLine, angle, longType), colour, 5});
 }
 
-Shape Box(int left, int top, int right, int bottom) {
-    return {Shape::Kind::Rectangle, {left, top}, {right, bottom}, {}};
-}
-
 void AddPanel(DisplayList& list, const Parms& view) {
     const struct {
         int vertices[4][2];
@@ -73,10 +69,7 @@ void AddLegend(DisplayList& list, const Parms& view) {
                               (relief ? "Relief" : "Concentration")}};
     for (int i = 0; i < 2; ++i) {
         const int y = kLegendTop + kLegendStep * i;
-        list.commands.push_back(
-            FillShape{Box(30, y, 80, y + 20), Brush{i == 0 ? kBlue : kRed, false}});
-        list.commands.push_back(FrameShape{Box(30, y, 80, y + 20), kBlack});
-        list.commands.push_back(PlaceText{{80, y}, rows[i][0]});
+        AddLegendKey(list, Box(30, y, 80, y + 20), Brush{i == 0 ? kBlue : kRed, false}, rows[i][0]);
         list.commands.push_back(PlaceText{{230, y}, rows[i][1]});
     }
 }

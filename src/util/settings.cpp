@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
 #include <utility>
 
 #include "util/files.h"
@@ -33,14 +35,7 @@ bool SameFontName(std::string_view a, std::string_view b) {
                                               [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-// Font sizes compare with the range before they are rounded.
-float ReadFontSize(const IniFile& ini, std::string_view section, std::string_view key) {
-    double value = LeadingNumber(ReadIniValue(ini, section, key));
-    return ClampToRange(value, 7, 24);
-}
-
-std::string ReadDataPath(const IniFile& ini, const std::string& dataFolder) {
-    const std::string stored = ReadIniPath(ini, kSettings, "DataPath");
+std::string UsableDataPath(const std::string& stored, const std::string& dataFolder) {
     if (stored.empty() || stored == "0") {
         return dataFolder;
     }
@@ -54,52 +49,67 @@ std::string SlotKey(std::string_view stem, int slot) {
     return std::string(stem) + NumberToText(slot);
 }
 
+std::string ReadIniValue(const IniFile& ini, std::string_view section, std::string_view key,
+                         std::string_view fallback = {}) {
+    std::string value = ini.Get(section, key).value_or(std::string());
+    return value.empty() ? std::string(fallback) : value;
+}
+
+std::string ReadIniPath(const IniFile& ini, std::string_view section, std::string_view key) {
+    return ini.Get(section, key, kWholeIniValue).value_or(std::string());
+}
+
+int16_t ReadIniInt(const IniFile& ini, std::string_view section, std::string_view key, double min,
+                   double max, std::string_view fallback = {}) {
+    const std::optional<int16_t> rounded =
+        ToInt16(LeadingNumber(ReadIniValue(ini, section, key, fallback)));
+    double value = rounded ? *rounded : min;
+    return ClampToRange(value, min, max);
+}
+
+void WriteIniValue(IniFile& ini, std::string_view section, std::string_view key,
+                   std::string_view value) {
+    ini.Set(section, key, value);
+}
+
+void WriteIniValue(IniFile& ini, std::string_view section, std::string_view key, int value) {
+    ini.Set(section, key, NumberToText(value));
+}
+
+void WriteIniValue(IniFile& ini, std::string_view section, std::string_view key, float value) {
+    ini.Set(section, key, NumberToText(value));
+}
+
+// [Settings]; the default font is what an empty font name reads as.
+template <typename Keys, typename Record>
+void SettingsKeys(const Keys& keys, Record& s, std::string_view defaultFont) {
+    keys.Int("DefaultUnits", s.DefaultUnits, 0, 1);
+    keys.Int("DisplayHistoryWin", s.DisplayHistoryWin, 0, 1);
+    keys.Int("MaxDisplaySize", s.MaxDisplaySize, 4096, 16384);
+    keys.Text("DisplayFontName", s.DisplayFontName, defaultFont);
+    keys.FontSize("DisplayFontSize", s.DisplayFontSize);
+    keys.Int("DisplayFontBold", s.DisplayFontBold, -1, 0);
+    keys.Int("DisplayFontItalic", s.DisplayFontItalic, -1, 0);
+    keys.Int("KeepFileNames", s.KeepFileNames, 0, 1);
+    keys.Int("ShowDisclaim", s.ShowDisclaim, 0, 1);
+    keys.Int("MaxMainMenu", s.MaxMainMenu, 0, 1);
+    keys.Int("EnableMainMenuToolbar", s.EnableMainMenuToolbar, 0, 1);
+    keys.Int("ShortRecentFiles", s.ShortRecentFiles, 0, 1);
+    keys.Int("LoadLastInputFile", s.LoadLastInputFile, 0, 1);
+    keys.Int("RemindAnnualUpdates", s.RemindAnnualUpdates, 0, 1);
+    keys.Int("CopyExampleFiles", s.CopyExampleFiles, 0, 1, "1");
+    keys.Path("DataPath", s.DataPath);
+    keys.Text("FileExtension", s.FileExtension);
+    keys.Path("ExternalEditor", s.ExternalEditor);
+}
+
 void ReadSettings(const IniFile& ini, SettingsRecord& s, const std::string& dataFolder,
                   const std::string& defaultFont) {
-    const std::string_view k = kSettings;
-    s.DefaultUnits = ReadIniInt(ini, k, "DefaultUnits", 0, 1);
-    s.DisplayHistoryWin = ReadIniInt(ini, k, "DisplayHistoryWin", 0, 1);
-    s.MaxDisplaySize = ReadIniInt(ini, k, "MaxDisplaySize", 4096, 16384);
-    s.DisplayFontName = ReadIniValue(ini, k, "DisplayFontName", defaultFont);
-    s.DisplayFontSize = ReadFontSize(ini, k, "DisplayFontSize");
-    s.DisplayFontBold = ReadIniInt(ini, k, "DisplayFontBold", -1, 0);
-    s.DisplayFontItalic = ReadIniInt(ini, k, "DisplayFontItalic", -1, 0);
-    s.KeepFileNames = ReadIniInt(ini, k, "KeepFileNames", 0, 1);
-    s.ShowDisclaim = ReadIniInt(ini, k, "ShowDisclaim", 0, 1);
-    s.MaxMainMenu = ReadIniInt(ini, k, "MaxMainMenu", 0, 1);
-    s.EnableMainMenuToolbar = ReadIniInt(ini, k, "EnableMainMenuToolbar", 0, 1);
-    s.ShortRecentFiles = ReadIniInt(ini, k, "ShortRecentFiles", 0, 1);
-    s.LoadLastInputFile = ReadIniInt(ini, k, "LoadLastInputFile", 0, 1);
-    s.RemindAnnualUpdates = ReadIniInt(ini, k, "RemindAnnualUpdates", 0, 1);
-    s.CopyExampleFiles = ReadIniInt(ini, k, "CopyExampleFiles", 0, 1, "1");
-    s.DataPath = ReadDataPath(ini, dataFolder);
-    s.FileExtension = ReadIniValue(ini, k, "FileExtension");
+    SettingsKeys(IniSectionReader(ini, kSettings), s, defaultFont);
+    s.DataPath = UsableDataPath(s.DataPath, dataFolder);
     if (s.FileExtension == "0") {
         s.FileExtension = "VRN";
     }
-    s.ExternalEditor = ReadIniPath(ini, k, "ExternalEditor");
-}
-
-void WriteSettings(IniFile& ini, const SettingsRecord& s) {
-    const std::string_view k = kSettings;
-    WriteIniValue(ini, k, "DefaultUnits", s.DefaultUnits);
-    WriteIniValue(ini, k, "DisplayHistoryWin", s.DisplayHistoryWin);
-    WriteIniValue(ini, k, "MaxDisplaySize", s.MaxDisplaySize);
-    WriteIniValue(ini, k, "DisplayFontName", s.DisplayFontName);
-    WriteIniValue(ini, k, "DisplayFontSize", s.DisplayFontSize);
-    WriteIniValue(ini, k, "DisplayFontBold", s.DisplayFontBold);
-    WriteIniValue(ini, k, "DisplayFontItalic", s.DisplayFontItalic);
-    WriteIniValue(ini, k, "KeepFileNames", s.KeepFileNames);
-    WriteIniValue(ini, k, "ShowDisclaim", s.ShowDisclaim);
-    WriteIniValue(ini, k, "MaxMainMenu", s.MaxMainMenu);
-    WriteIniValue(ini, k, "EnableMainMenuToolbar", s.EnableMainMenuToolbar);
-    WriteIniValue(ini, k, "ShortRecentFiles", s.ShortRecentFiles);
-    WriteIniValue(ini, k, "LoadLastInputFile", s.LoadLastInputFile);
-    WriteIniValue(ini, k, "RemindAnnualUpdates", s.RemindAnnualUpdates);
-    WriteIniValue(ini, k, "CopyExampleFiles", s.CopyExampleFiles);
-    WriteIniValue(ini, k, "DataPath", s.DataPath);
-    WriteIniValue(ini, k, "FileExtension", s.FileExtension);
-    WriteIniValue(ini, k, "ExternalEditor", s.ExternalEditor);
 }
 
 void ReadFileMenu(const IniFile& ini, SettingsRecord& s) {
@@ -129,24 +139,14 @@ void WriteFileMenu(IniFile& ini, SettingsRecord& s) {
     }
 }
 
-void ReadTextBrowse(const IniFile& ini, SettingsRecord& s, const std::string& defaultFont) {
-    const std::string_view k = kTextBrowse;
-    s.BrowseFontName = ReadIniValue(ini, k, "BrowseFontName", defaultFont);
-    s.BrowseFontSize = ReadFontSize(ini, k, "BrowseFontSize");
-    s.BrowseFontBold = ReadIniInt(ini, k, "BrowseFontBold", -1, 0);
-    s.BrowseFontItalic = ReadIniInt(ini, k, "BrowseFontItalic", -1, 0);
-    s.BrowseDefaultFilter = ReadIniValue(ini, k, "BrowseDefaultFilter");
-    s.BrowseUseNotepad = ReadIniInt(ini, k, "BrowseUseNotepad", 0, 1);
-}
-
-void WriteTextBrowse(IniFile& ini, const SettingsRecord& s) {
-    const std::string_view k = kTextBrowse;
-    WriteIniValue(ini, k, "BrowseFontName", s.BrowseFontName);
-    WriteIniValue(ini, k, "BrowseFontSize", s.BrowseFontSize);
-    WriteIniValue(ini, k, "BrowseFontBold", s.BrowseFontBold);
-    WriteIniValue(ini, k, "BrowseFontItalic", s.BrowseFontItalic);
-    WriteIniValue(ini, k, "BrowseDefaultFilter", s.BrowseDefaultFilter);
-    WriteIniValue(ini, k, "BrowseUseNotepad", s.BrowseUseNotepad);
+template <typename Keys, typename Record>
+void TextBrowseKeys(const Keys& keys, Record& s, std::string_view defaultFont) {
+    keys.Text("BrowseFontName", s.BrowseFontName, defaultFont);
+    keys.FontSize("BrowseFontSize", s.BrowseFontSize);
+    keys.Int("BrowseFontBold", s.BrowseFontBold, -1, 0);
+    keys.Int("BrowseFontItalic", s.BrowseFontItalic, -1, 0);
+    keys.Text("BrowseDefaultFilter", s.BrowseDefaultFilter);
+    keys.Int("BrowseUseNotepad", s.BrowseUseNotepad, 0, 1);
 }
 
 }  // namespace
@@ -158,35 +158,51 @@ int16_t ClampToRange(double& value, double min, double max) {
     return ToInt16(value).value_or(0);
 }
 
-std::string ReadIniValue(const IniFile& ini, std::string_view section, std::string_view key,
-                         std::string_view fallback) {
-    std::string value = ini.Get(section, key).value_or(std::string());
-    return value.empty() ? std::string(fallback) : value;
+void IniSectionReader::Int(std::string_view key, int16_t& value, double min, double max,
+                           std::string_view fallback) const {
+    value = ReadIniInt(ini_, section_, key, min, max, fallback);
 }
 
-std::string ReadIniPath(const IniFile& ini, std::string_view section, std::string_view key) {
-    return ini.Get(section, key, kWholeIniValue).value_or(std::string());
+void IniSectionReader::Real(std::string_view key, float& value, std::string_view fallback) const {
+    const double number = LeadingNumber(ReadIniValue(ini_, section_, key, fallback));
+    value =
+        std::abs(number) <= std::numeric_limits<float>::max() ? static_cast<float>(number) : 0.0f;
 }
 
-int16_t ReadIniInt(const IniFile& ini, std::string_view section, std::string_view key, double min,
-                   double max, std::string_view fallback) {
-    const std::optional<int16_t> rounded =
-        ToInt16(LeadingNumber(ReadIniValue(ini, section, key, fallback)));
-    double value = rounded ? *rounded : min;
-    return ClampToRange(value, min, max);
+// Font sizes compare with the range before they are rounded.
+void IniSectionReader::FontSize(std::string_view key, float& value) const {
+    double number = LeadingNumber(ReadIniValue(ini_, section_, key));
+    value = ClampToRange(number, 7, 24);
 }
 
-void WriteIniValue(IniFile& ini, std::string_view section, std::string_view key,
-                   std::string_view value) {
-    ini.Set(section, key, value);
+void IniSectionReader::Text(std::string_view key, std::string& value,
+                            std::string_view fallback) const {
+    value = ReadIniValue(ini_, section_, key, fallback);
 }
 
-void WriteIniValue(IniFile& ini, std::string_view section, std::string_view key, int value) {
-    ini.Set(section, key, NumberToText(value));
+void IniSectionReader::Path(std::string_view key, std::string& value) const {
+    value = ReadIniPath(ini_, section_, key);
 }
 
-void WriteIniValue(IniFile& ini, std::string_view section, std::string_view key, float value) {
-    ini.Set(section, key, NumberToText(value));
+void IniSectionWriter::Int(std::string_view key, int value, double, double,
+                           std::string_view) const {
+    WriteIniValue(ini_, section_, key, value);
+}
+
+void IniSectionWriter::Real(std::string_view key, float value, std::string_view) const {
+    WriteIniValue(ini_, section_, key, value);
+}
+
+void IniSectionWriter::FontSize(std::string_view key, float value) const {
+    WriteIniValue(ini_, section_, key, value);
+}
+
+void IniSectionWriter::Text(std::string_view key, std::string_view value, std::string_view) const {
+    WriteIniValue(ini_, section_, key, value);
+}
+
+void IniSectionWriter::Path(std::string_view key, std::string_view value) const {
+    WriteIniValue(ini_, section_, key, value);
 }
 
 std::string DefaultDisplayFont(const std::vector<std::string>& installedFonts) {
@@ -219,7 +235,7 @@ void ReadSettingsSection(const IniFile& ini, int selector, SettingsRecord& setti
             ReadFileMenu(ini, settings);
             break;
         case 4:
-            ReadTextBrowse(ini, settings, defaultFont);
+            TextBrowseKeys(IniSectionReader(ini, kTextBrowse), settings, defaultFont);
             break;
         default:
             break;
@@ -229,13 +245,13 @@ void ReadSettingsSection(const IniFile& ini, int selector, SettingsRecord& setti
 void WriteSettingsSection(IniFile& ini, int selector, SettingsRecord& settings) {
     switch (selector) {
         case 2:
-            WriteSettings(ini, settings);
+            SettingsKeys(IniSectionWriter(ini, kSettings), std::as_const(settings), {});
             break;
         case 3:
             WriteFileMenu(ini, settings);
             break;
         case 4:
-            WriteTextBrowse(ini, settings);
+            TextBrowseKeys(IniSectionWriter(ini, kTextBrowse), std::as_const(settings), {});
             break;
         default:
             break;

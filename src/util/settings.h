@@ -67,19 +67,43 @@ struct SettingsRecord {
 // The range rule: a value outside [min, max] becomes min; then rounded, halves to even.
 int16_t ClampToRange(double& value, double min, double max);
 
-// The value of a key (at most 254 characters); `fallback` when it is missing or empty.
-std::string ReadIniValue(const IniFile& ini, std::string_view section, std::string_view key,
-                         std::string_view fallback = {});
-// An int key: leading-number rule, rounded to 16 bits (a number beyond 16 bits counts
-// as out of range), then the range rule.
-// A folder, file or program path, read whole: a cut path names another file.
-std::string ReadIniPath(const IniFile& ini, std::string_view section, std::string_view key);
-int16_t ReadIniInt(const IniFile& ini, std::string_view section, std::string_view key, double min,
-                   double max, std::string_view fallback = {});
-void WriteIniValue(IniFile& ini, std::string_view section, std::string_view key,
-                   std::string_view value);
-void WriteIniValue(IniFile& ini, std::string_view section, std::string_view key, int value);
-void WriteIniValue(IniFile& ini, std::string_view section, std::string_view key, float value);
+// A section lists its keys once, as calls on a reader or a writer of the same
+// shape, so that reading and writing name the same keys in the same order.
+// The writer takes the reading rules too and writes the value as it stands.
+class IniSectionReader {
+  public:
+    IniSectionReader(const IniFile& ini, std::string_view section) : ini_(ini), section_(section) {}
+    // Leading-number rule, rounded to 16 bits (a number beyond 16 bits counts as out
+    // of range), then the range rule. Every key reads `fallback` when missing or empty.
+    void Int(std::string_view key, int16_t& value, double min, double max,
+             std::string_view fallback = {}) const;
+    // Leading-number rule; a value beyond single precision reads as 0.
+    void Real(std::string_view key, float& value, std::string_view fallback) const;
+    // Leading-number rule, then the range rule from 7 to 24.
+    void FontSize(std::string_view key, float& value) const;
+    // At most 254 characters.
+    void Text(std::string_view key, std::string& value, std::string_view fallback = {}) const;
+    // A folder, file or program path, read whole: a cut path names another file.
+    void Path(std::string_view key, std::string& value) const;
+
+  private:
+    const IniFile& ini_;
+    std::string_view section_;
+};
+
+class IniSectionWriter {
+  public:
+    IniSectionWriter(IniFile& ini, std::string_view section) : ini_(ini), section_(section) {}
+    void Int(std::string_view key, int value, double, double, std::string_view = {}) const;
+    void Real(std::string_view key, float value, std::string_view) const;
+    void FontSize(std::string_view key, float value) const;
+    void Text(std::string_view key, std::string_view value, std::string_view = {}) const;
+    void Path(std::string_view key, std::string_view value) const;
+
+  private:
+    IniFile& ini_;
+    std::string_view section_;
+};
 
 // The default display font: the first installed of Arial, Courier New, System,
 // Terminal (case-insensitive), else the first installed font, else "".

@@ -1,7 +1,6 @@
 #include "ui/about/disclaimer_window.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -36,23 +35,15 @@ DisclaimerWindow::DisclaimerWindow(UiContext& context, QWidget* parent)
     text->setMinimumSize(std::min(metrics.averageCharWidth() * kTextColumns, area.width()),
                          std::min(metrics.lineSpacing() * kTextLines, area.height()));
 
-    chkShow_ = new QCheckBox(tr("&Do not show this disclaimer again"), this);
-    chkShow_->setObjectName(QStringLiteral("chkShow"));
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(chkShow_);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
+    const NoticeChoiceRow row =
+        CreateNoticeChoiceRow(*this, tr("&Do not show this disclaimer again"));
+    chkShow_ = row.choice;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(row.layout);
 
     Form_Load();
-    ok->setFocus();
+    row.ok->setFocus();
 }
 
 void DisclaimerWindow::Form_Load() {

@@ -20,16 +20,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/services/window_support.h"
+
 namespace vornexa {
 namespace {
 
 constexpr int kContentsTab = 0;
 constexpr int kIndexTab = 1;
 constexpr int kTargetRole = Qt::UserRole;
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool IsLocal(const QUrl& url) {
     return url.isRelative() || url.isLocalFile();

@@ -22,10 +22,6 @@ constexpr int kLeftColumnRows = 3;
 constexpr int kButtonLines = 3;
 constexpr int kButtonColumns = 30;
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The title with "&" before the first word initial not taken yet (else any such
 // letter), so every button has its own Alt key.
 std::string WithMnemonic(std::string_view title, std::set<char>& taken) {

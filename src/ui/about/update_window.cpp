@@ -23,10 +23,6 @@ namespace {
 
 constexpr int kTextColumns = 60;
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* WrappedLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -49,24 +45,18 @@ UpdateWindow::UpdateWindow(UiContext& context, std::function<bool(const QUrl&)> 
     QFrame* link = CreateLinkFrame();
     label2->setBuddy(lblURL_);
     QLabel* info = WrappedLabel(this, "lblInfo");
-    chkShow_ = new QCheckBox(tr("&Disable reminder for annual program updates"), this);
-    chkShow_->setObjectName(QStringLiteral("chkShow"));
-    Command1_ = new QPushButton(tr("OK"), this);
-    Command1_->setObjectName(QStringLiteral("Command1"));
-    Command1_->setDefault(true);
-    connect(Command1_, &QPushButton::clicked, this, &QDialog::accept);
+    const NoticeChoiceRow row =
+        CreateNoticeChoiceRow(*this, tr("&Disable reminder for annual program updates"));
+    chkShow_ = row.choice;
+    Command1_ = row.ok;
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(chkShow_);
-    buttons->addStretch(1);
-    buttons->addWidget(Command1_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(update);
     layout->addSpacing(fontMetrics().height() / 2);
     layout->addWidget(label2);
     layout->addWidget(link);
     layout->addWidget(info);
-    layout->addLayout(buttons);
+    layout->addLayout(row.layout);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     Form_Load(today);

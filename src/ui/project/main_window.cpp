@@ -47,10 +47,6 @@ namespace {
 
 constexpr char kCaptionTag[] = "Vornexa";
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QString VersionLabel() {
     return Q(VersionText(kVersionMajor, kVersionMinor, kVersionRevision) + " ");
 }

@@ -38,10 +38,6 @@ constexpr int kPageStep = 45;
 constexpr int kMinGraphWidth = 360;
 constexpr int kMinGraphHeight = 280;
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 float FieldNumber(const QLineEdit& box) {
     return static_cast<float>(LeadingNumber(TrimBlanks(box.text().toStdString())));
 }

@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -21,10 +20,6 @@
 
 namespace vornexa {
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string FieldText(const QLineEdit& box) {
     return box.text().toStdString();
@@ -108,26 +103,10 @@ QGroupBox* StressDialog::CreateStressFrame() {
 }
 
 QLayout* StressDialog::CreateButtons() {
-    const struct {
-        QString caption;
-        const char* name;
-        std::function<void()> click;
-    } buttons[] = {
-        {tr("&OK"), "cmdOK", [this] { cmdOK_Click(); }},
-        {tr("&Cancel"), "cmdCancel", [this] { reject(); }},
-        {tr("&Help"), "cmdHelp", [this] { ShowHelpHint(state_.messages); }},
-    };
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    for (const auto& b : buttons) {
-        auto* button = new QPushButton(b.caption, this);
-        button->setObjectName(QString::fromLatin1(b.name));
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, b.click);
-        row->addWidget(button);
-    }
-    findChild<QPushButton*>(QStringLiteral("cmdOK"))->setDefault(true);
-    return row;
+    return CreateCommandRow(this,
+                            {{tr("&OK"), "cmdOK", [this] { cmdOK_Click(); }},
+                             {tr("&Cancel"), "cmdCancel", [this] { reject(); }},
+                             {tr("&Help"), "cmdHelp", [this] { ShowHelpHint(state_.messages); }}});
 }
 
 void StressDialog::Form_Load() {

@@ -1,15 +1,19 @@
 #include "ui/services/window_support.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -65,6 +69,10 @@ class FieldFilter : public QObject {
 };
 
 }  // namespace
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QComboBox* AddRegionRow(QGridLayout& grid, const QString& caption, int columns) {
     QWidget* frame = grid.parentWidget();
@@ -123,6 +131,42 @@ void ShowHelpHint(Messenger& messages) {
     messages.ShowMessage(
         "Position the cursor on any item on the form and press F1 for context-sensitive Help",
         msg::kExclamation, "Help");
+}
+
+QPushButton* CreateCommandButton(QWidget* parent, const QString& caption, const char* name,
+                                 const std::function<void()>& click) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, button, click);
+    return button;
+}
+
+QHBoxLayout* CreateCommandRow(QWidget* parent, std::initializer_list<CommandEntry> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (const CommandEntry& b : buttons) {
+        QPushButton* button = CreateCommandButton(parent, b.caption, b.name, b.click);
+        if (&b == buttons.begin()) {
+            button->setDefault(true);
+        }
+        row->addWidget(button);
+    }
+    return row;
+}
+
+NoticeChoiceRow CreateNoticeChoiceRow(QDialog& dialog, const QString& choiceCaption) {
+    auto* choice = new QCheckBox(choiceCaption, &dialog);
+    choice->setObjectName(QStringLiteral("chkShow"));
+    auto* ok = new QPushButton(QDialog::tr("OK"), &dialog);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    auto* layout = new QHBoxLayout;
+    layout->addWidget(choice);
+    layout->addStretch(1);
+    layout->addWidget(ok);
+    return {layout, choice, ok};
 }
 
 void CentreOnScreen(QWidget& window) {

@@ -3,17 +3,26 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
+class QCheckBox;
 class QComboBox;
+class QDialog;
 class QGridLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QWidget;
 
 namespace vornexa {
 
 class Messenger;
+
+// The engine's UTF-8 text as a QString.
+QString Q(std::string_view text);
 
 // Runs one step of a command under the shared error handling: a retry runs it
 // again, a skip goes on, a cancelled dialog sets `cancelled` and goes on.
@@ -44,6 +53,27 @@ void MakeNumericField(QLineEdit& box);
 // Row 0 of the grid: the label "lblRegion" and the editable region box
 // "cmbRegion" spanning `columns`; typed text stays as typed.
 QComboBox* AddRegionRow(QGridLayout& grid, const QString& caption, int columns = 1);
+
+// A button that Enter presses only when it is made the default.
+QPushButton* CreateCommandButton(QWidget* parent, const QString& caption, const char* name,
+                                 const std::function<void()>& click);
+
+struct CommandEntry {
+    QString caption;
+    const char* name;
+    std::function<void()> click;
+};
+// Command buttons in a row after a stretch; the first is the default.
+QHBoxLayout* CreateCommandRow(QWidget* parent, std::initializer_list<CommandEntry> buttons);
+
+// The bottom row of a notice shown at start-up: the tick box "chkShow" that stops
+// the notice, and "Command1", the default OK button that accepts the dialog.
+struct NoticeChoiceRow {
+    QHBoxLayout* layout;
+    QCheckBox* choice;
+    QPushButton* ok;
+};
+NoticeChoiceRow CreateNoticeChoiceRow(QDialog& dialog, const QString& choiceCaption);
 
 // Places the window in the middle of its screen.
 void CentreOnScreen(QWidget& window);

@@ -63,24 +63,14 @@ QGroupBox* FileConversionDialog::CreateFileFrame() {
 QLayout* FileConversionDialog::CreateButtons() {
     auto* row = new QHBoxLayout;
     row->addStretch();
-    const struct {
-        const char* name;
-        const char* caption;
-    } buttons[] = {{"Command2", "Con&vert"}, {"Command1", "Cancel"}, {"Command3", "&Help"}};
-    for (const auto& b : buttons) {
-        auto* button = new QPushButton(tr(b.caption), this);
-        button->setObjectName(QLatin1String(b.name));
-        button->setAutoDefault(false);
-        row->addWidget(button);
-    }
-    auto* convert = findChild<QPushButton*>(QStringLiteral("Command2"));
+    QPushButton* convert =
+        CreateCommandButton(this, tr("Con&vert"), "Command2", [this] { Command2_Click(); });
     convert->setDefault(true);
-    connect(convert, &QPushButton::clicked, this, &FileConversionDialog::Command2_Click);
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            &QDialog::reject);
+    row->addWidget(convert);
+    row->addWidget(CreateCommandButton(this, tr("Cancel"), "Command1", [this] { reject(); }));
     // A Help button that did nothing would look broken: it gives the usual hint.
-    connect(findChild<QPushButton*>(QStringLiteral("Command3")), &QPushButton::clicked, this,
-            [this] { ShowHelpHint(state_.messages); });
+    row->addWidget(CreateCommandButton(this, tr("&Help"), "Command3",
+                                       [this] { ShowHelpHint(state_.messages); }));
     return row;
 }
 

@@ -13,8 +13,6 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include <functional>
-
 #include "core/app_state.h"
 #include "ui/services/window_support.h"
 #include "util/files.h"
@@ -26,10 +24,6 @@ constexpr int kListColumns = 36;
 constexpr int kListRows = 14;
 constexpr int kIndent = 2;
 const QString kRoot = QStringLiteral("/");
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QStringList MountedRoots() {
     QStringList roots;
@@ -105,11 +99,7 @@ QWidget* FolderChooser::CreateChoices() {
 }
 
 QLayout* FolderChooser::CreateButtons() {
-    const struct {
-        QString caption;
-        const char* name;
-        std::function<void()> click;
-    } buttons[] = {
+    const CommandEntry buttons[] = {
         {tr("OK"), "Command2",
          [this] {
              ok_ = true;
@@ -120,11 +110,7 @@ QLayout* FolderChooser::CreateButtons() {
     };
     auto* layout = new QVBoxLayout;
     for (const auto& b : buttons) {
-        auto* button = new QPushButton(b.caption, this);
-        button->setObjectName(QString::fromLatin1(b.name));
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, b.click);
-        layout->addWidget(button);
+        layout->addWidget(CreateCommandButton(this, b.caption, b.name, b.click));
     }
     findChild<QPushButton*>(QStringLiteral("Command2"))->setDefault(true);
     return layout;

@@ -25,21 +25,8 @@ constexpr int kMessageSlot = 7;
 constexpr int kOptionsSection = 6;
 constexpr double kMaxAzimuth = 360;
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 float FieldNumber(const QLineEdit& box) {
     return static_cast<float>(LeadingNumber(TrimBlanks(box.text().toStdString())));
-}
-
-QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const QString& caption,
-                       const char* name) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    row->addWidget(button);
-    return button;
 }
 
 }  // namespace
@@ -105,8 +92,8 @@ QGroupBox* OptionsDialog::CreateAssociationFrame() {
     auto* frame = new QGroupBox(tr("Create a file association"), this);
     frame->setObjectName(QStringLiteral("Frame18"));
     auto* row = new QHBoxLayout(frame);
-    connect(AddButton(frame, row, tr("C&reate file association"), "cmdFileAssoc"),
-            &QPushButton::clicked, this, [this] { CreateFileAssociation(state_, desktop_); });
+    row->addWidget(CreateCommandButton(frame, tr("C&reate file association"), "cmdFileAssoc",
+                                       [this] { CreateFileAssociation(state_, desktop_); }));
     row->addStretch(1);
     return frame;
 }
@@ -177,16 +164,10 @@ void OptionsDialog::AddAzimuthRow(QGroupBox* frame, int row, Field field, const 
 }
 
 QLayout* OptionsDialog::CreateButtons() {
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    QPushButton* ok = AddButton(this, row, tr("OK"), "Command2");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &OptionsDialog::Command2_Click);
-    connect(AddButton(this, row, tr("Cancel"), "Command1"), &QPushButton::clicked, this,
-            &QDialog::reject);
-    connect(AddButton(this, row, tr("&Help"), "Command3"), &QPushButton::clicked, this,
-            [this] { ShowHelpHint(state_.messages); });
-    return row;
+    return CreateCommandRow(this,
+                            {{tr("OK"), "Command2", [this] { Command2_Click(); }},
+                             {tr("Cancel"), "Command1", [this] { reject(); }},
+                             {tr("&Help"), "Command3", [this] { ShowHelpHint(state_.messages); }}});
 }
 
 void OptionsDialog::Form_Load() {

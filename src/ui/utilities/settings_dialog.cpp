@@ -37,10 +37,6 @@ constexpr int kMaxHistorySize = 16384;
 constexpr int kExtensionLength = 3;
 constexpr int kPathColumns = 40;
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string Trimmed(const QLineEdit& box) {
     return std::string(TrimBlanks(box.text().toStdString()));
 }
@@ -129,15 +125,6 @@ QGroupBox* SettingsDialog::CreateUnitsFrame() {
     return frame;
 }
 
-QPushButton* SettingsDialog::CreateButton(const char* name, const QString& caption,
-                                          const std::function<void()>& click, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, click);
-    return button;
-}
-
 QGroupBox* SettingsDialog::CreateDataFrame() {
     auto* frame = new QGroupBox(tr("Data file options"), this);
     frame->setObjectName(QStringLiteral("Frame2"));
@@ -146,10 +133,9 @@ QGroupBox* SettingsDialog::CreateDataFrame() {
     Text2_->setMinimumWidth(fontMetrics().averageCharWidth() * kPathColumns);
     grid->addWidget(BuddyLabel("Label2", tr("&Path:"), Text2_), 0, 0);
     grid->addWidget(Text2_, 0, 1, 1, 2);
-    grid->addWidget(
-        CreateButton(
-            "cmdSetPath", tr("Set / &Change Path"), [this] { cmdSetPath_Click(); }, frame),
-        0, 3);
+    grid->addWidget(CreateCommandButton(frame, tr("Set / &Change Path"), "cmdSetPath",
+                                        [this] { cmdSetPath_Click(); }),
+                    0, 3);
     Text1_ = CreateField("Text1", frame);
     Text1_->setValidator(new ExtensionValidator(Text1_));
     Text1_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("WWWW")) + 12);
@@ -168,11 +154,10 @@ QGroupBox* SettingsDialog::CreateViewerFrame() {
     Text4_ = CreateField("Text4", frame);
     layout->addWidget(BuddyLabel("Label5", tr("&Viewer spec:"), Text4_));
     layout->addWidget(Text4_, 1);
-    layout->addWidget(CreateButton(
-        "cmdSelect", tr("&Select"), [this] { cmdSelect_Click(); }, frame));
-    layout->addWidget(CreateButton(
-        "cmdSetDefault", tr("Set &Default"), [this] { Text4_->setText(Q(kDefaultExternalEditor)); },
-        frame));
+    layout->addWidget(
+        CreateCommandButton(frame, tr("&Select"), "cmdSelect", [this] { cmdSelect_Click(); }));
+    layout->addWidget(CreateCommandButton(frame, tr("Set &Default"), "cmdSetDefault",
+                                          [this] { Text4_->setText(Q(kDefaultExternalEditor)); }));
     return frame;
 }
 
@@ -198,8 +183,8 @@ QGroupBox* SettingsDialog::CreateMiscFrame() {
     grid->addWidget(BuddyLabel("Label3", tr("Si&ze of command history window (chars)"), Text3_), 1,
                     0);
     grid->addWidget(Text3_, 1, 1);
-    Command5_ = CreateButton(
-        "Command5", tr("&History Font"), [this] { Command5_Click(); }, frame);
+    Command5_ =
+        CreateCommandButton(frame, tr("&History Font"), "Command5", [this] { Command5_Click(); });
     grid->addWidget(Command5_, 1, 2);
     const struct {
         Box box;
@@ -231,17 +216,10 @@ QGroupBox* SettingsDialog::CreateMiscFrame() {
 }
 
 QLayout* SettingsDialog::CreateButtons() {
-    auto* layout = new QHBoxLayout;
-    layout->addStretch(1);
-    auto* ok = CreateButton(
-        "cmdOK", tr("OK"), [this] { cmdOK_Click(); }, this);
-    ok->setDefault(true);
-    layout->addWidget(ok);
-    layout->addWidget(CreateButton(
-        "cmdCancel", tr("Cancel"), [this] { reject(); }, this));
-    layout->addWidget(CreateButton(
-        "cmdHelp", tr("Help"), [this] { ShowHelpHint(state_.messages); }, this));
-    return layout;
+    return CreateCommandRow(this,
+                            {{tr("OK"), "cmdOK", [this] { cmdOK_Click(); }},
+                             {tr("Cancel"), "cmdCancel", [this] { reject(); }},
+                             {tr("Help"), "cmdHelp", [this] { ShowHelpHint(state_.messages); }}});
 }
 
 void SettingsDialog::Form_Load() {

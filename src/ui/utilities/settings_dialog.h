@@ -51,8 +51,6 @@ class SettingsDialog : public QDialog {
     QGroupBox* CreateViewerFrame();
     QGroupBox* CreateMiscFrame();
     QLayout* CreateButtons();
-    QPushButton* CreateButton(const char* name, const QString& caption,
-                              const std::function<void()>& click, QWidget* parent);
     QCheckBox* CreateBox(Box box, const char* name, const QString& caption, QGroupBox* frame);
 
     void Form_Load();

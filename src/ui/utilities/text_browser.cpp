@@ -35,10 +35,6 @@ namespace {
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kDesignPointSize = 10;
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Enter in a list acts on its current item instead of pressing the OK button.
 class EnterKeyFilter : public QObject {
   public:

@@ -42,10 +42,6 @@ constexpr std::array<PageNames, kQuantityCount> kPageNames = {{
 // Wide enough for the longest text a double can give.
 constexpr const char* kWidestValue = "-8.88888888888888E-308";
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString TabCaption(Quantity quantity) {
     QString caption = Q(Info(quantity).tabCaption);
     return caption.insert(kPageNames[static_cast<size_t>(quantity)].mnemonicAt, QLatin1Char('&'));
