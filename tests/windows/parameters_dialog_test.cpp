@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include <string_view>
+
 #include "analysis/orientation.h"
 #include "core/project_commands.h"
 #include "diagrams/diagrams.h"
@@ -135,6 +137,29 @@ class ParametersDialogTest : public QObject {
             QTest::mouseClick(&f.Option(types[i].option), Qt::LeftButton);
             test::Click(d, "Command2");
             QCOMPARE(f.h.state.project.ProjParms.LongType, i);
+        }
+    }
+
+    // The arrows under the panels lie on the dialog's background: black on a light
+    // desktop, the text colour of a dark one.
+    void typeArrowsTakeTheTextColour() {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x22, 0x20, 0x20));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        const struct {
+            QPalette palette;
+            QColor arrow;
+        } desktops[] = {{QPalette(), QColor(0, 0, 0)}, {dark, QColor(Qt::white)}};
+        for (const auto& desktop : desktops) {
+            Fixture f;
+            f.h.state.project.ProjParms.PlanType = 1;
+            ParametersDialog& d = f.Open();
+            d.setPalette(desktop.palette);
+            for (const char* name : {"picTypeA", "picTypeB"}) {
+                const QImage picture = test::Child<QWidget>(d, name).grab().toImage();
+                const int head = std::string_view(name) == "picTypeA" ? 48 : 11;
+                QCOMPARE(picture.pixelColor(head, 24), desktop.arrow);
+            }
         }
     }
 
