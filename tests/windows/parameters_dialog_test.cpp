@@ -13,8 +13,6 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include <string_view>
-
 #include "analysis/orientation.h"
 #include "core/project_commands.h"
 #include "diagrams/diagrams.h"
@@ -155,11 +153,8 @@ class ParametersDialogTest : public QObject {
             f.h.state.project.ProjParms.PlanType = 1;
             ParametersDialog& d = f.Open();
             d.setPalette(desktop.palette);
-            for (const char* name : {"picTypeA", "picTypeB"}) {
-                const QImage picture = test::Child<QWidget>(d, name).grab().toImage();
-                const int head = std::string_view(name) == "picTypeA" ? 48 : 11;
-                QCOMPARE(picture.pixelColor(head, 24), desktop.arrow);
-            }
+            const QImage picture = test::Child<QWidget>(d, "picTypeA").grab().toImage();
+            QCOMPARE(picture.pixelColor(48, 24), desktop.arrow);  // inside the arrow head
         }
     }
 
