@@ -148,6 +148,26 @@ class ParametersDialogTest : public QObject {
         }
     }
 
+    // The arrows under the panels lie on the dialog's background: black on a light
+    // desktop, the text colour of a dark one.
+    void typeArrowsTakeTheTextColour() {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x22, 0x20, 0x20));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        const struct {
+            QPalette palette;
+            QColor arrow;
+        } desktops[] = {{QPalette(), QColor(0, 0, 0)}, {dark, QColor(Qt::white)}};
+        for (const auto& desktop : desktops) {
+            Fixture f;
+            f.h.state.project.ProjParms.PlanType = 1;
+            ParametersDialog& d = f.Open();
+            d.setPalette(desktop.palette);
+            const QImage picture = test::Child<QWidget>(d, "picTypeA").grab().toImage();
+            QCOMPARE(picture.pixelColor(48, 24), desktop.arrow);  // inside the arrow head
+        }
+    }
+
     void namedRegionFixesSigmaHAndUserDefinedFreesIt() {
         Fixture f;
         ParametersDialog& d = f.Open();

@@ -82,6 +82,15 @@ struct Fixture {
 
 const QUrl kPage(QString::fromLatin1(kProgramWebPage.data(), kProgramWebPage.size()));
 
+// The application's palette for a test's lifetime, as a desktop would give it.
+struct AppPalette {
+    explicit AppPalette(const QPalette& palette) : old(QApplication::palette()) {
+        QApplication::setPalette(palette);
+    }
+    ~AppPalette() { QApplication::setPalette(old); }
+    const QPalette old;
+};
+
 }  // namespace
 
 class UpdateWindowTest : public QObject {
@@ -122,8 +131,25 @@ class UpdateWindowTest : public QObject {
         QVERIFY(f.h.presenter.shown.empty());
     }
 
+    // Black and blue on a light desktop; a dark one's own colours keep the link readable.
+    void linkColoursFollowThePointer_data() {
+        QTest::addColumn<QPalette>("desktop");
+        QTest::addColumn<QColor>("plain");
+        QTest::addColumn<QColor>("hover");
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(0x22, 0x20, 0x20));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Link, QColor(0x09, 0x86, 0xd3));
+        QTest::newRow("light") << light << QColor(0, 0, 0) << QColor(0, 0, 255);
+        QTest::newRow("dark") << dark << QColor(Qt::white) << dark.color(QPalette::Link);
+    }
     void linkColoursFollowThePointer() {
-        const QColor black(0, 0, 0), blue(0, 0, 255), red(255, 0, 0);
+        QFETCH(QPalette, desktop);
+        QFETCH(QColor, plain);
+        QFETCH(QColor, hover);
+        const AppPalette palette(desktop);
+        const QColor red(255, 0, 0);
         Fixture f;
         f.Open();
         QLabel& link = f.Link();
@@ -136,25 +162,25 @@ class UpdateWindowTest : public QObject {
             bool underlined;
         };
         const Step steps[] = {
-            {"at load", [] {}, black, false},
-            {"press on a black link", [&] { QTest::mousePress(&link, Qt::LeftButton, {}, centre); },
-             black, false},
-            {"release", [&] { QTest::mouseRelease(&link, Qt::LeftButton, {}, centre); }, black,
+            {"at load", [] {}, plain, false},
+            {"press on a plain link", [&] { QTest::mousePress(&link, Qt::LeftButton, {}, centre); },
+             plain, false},
+            {"release", [&] { QTest::mouseRelease(&link, Qt::LeftButton, {}, centre); }, plain,
              false},
-            {"enter", [&] { f.Send(link, QEvent::Enter); }, blue, true},
+            {"enter", [&] { f.Send(link, QEvent::Enter); }, hover, true},
             {"press", [&] { QTest::mousePress(&link, Qt::LeftButton, {}, centre); }, red, true},
-            {"release", [&] { QTest::mouseRelease(&link, Qt::LeftButton, {}, centre); }, blue,
+            {"release", [&] { QTest::mouseRelease(&link, Qt::LeftButton, {}, centre); }, hover,
              true},
-            {"leave the link, still in the frame", [&] { f.Send(link, QEvent::Leave); }, blue,
+            {"leave the link, still in the frame", [&] { f.Send(link, QEvent::Leave); }, hover,
              true},
-            {"leave the frame", [&] { f.Send(frame, QEvent::Leave); }, black, false},
-            {"enter again", [&] { f.Send(link, QEvent::Enter); }, blue, true},
+            {"leave the frame", [&] { f.Send(frame, QEvent::Leave); }, plain, false},
+            {"enter again", [&] { f.Send(link, QEvent::Enter); }, hover, true},
             {"press, then leave the frame",
              [&] {
                  QTest::mousePress(&link, Qt::LeftButton, {}, centre);
                  f.Send(frame, QEvent::Leave);
              },
-             black, false},
+             plain, false},
         };
         for (const Step& s : steps) {
             s.act();

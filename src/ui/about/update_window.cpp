@@ -150,9 +150,12 @@ bool UpdateWindow::lblURL_Event(QEvent* event) {
 
 void UpdateWindow::SetLinkLook(LinkLook look) {
     look_ = look;
-    static const QColor kColours[] = {QColor(0, 0, 0), QColor(0, 0, 255), QColor(255, 0, 0)};
+    // Text and link colours come from the desktop so the link stays readable on a dark one.
+    const QPalette inherited = Picture1_->palette();
+    const QColor colours[] = {inherited.color(QPalette::WindowText),
+                              inherited.color(QPalette::Link), QColor(255, 0, 0)};
     QPalette palette = lblURL_->palette();
-    palette.setColor(QPalette::WindowText, kColours[static_cast<int>(look)]);
+    palette.setColor(QPalette::WindowText, colours[static_cast<int>(look)]);
     lblURL_->setPalette(palette);
     QFont font = lblURL_->font();
     font.setUnderline(look != LinkLook::Normal);

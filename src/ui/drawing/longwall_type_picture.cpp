@@ -30,6 +30,8 @@ void LongwallTypePicture::paintEvent(QPaintEvent*) {
         painter.scale(-1, 1);
     }
     const QColor ink = isEnabled() ? QColor(0, 0, 0) : palette().color(QPalette::Mid);
+    // The arrow lies on the window's own background, which a dark desktop darkens.
+    const QColor arrowInk = isEnabled() ? palette().color(QPalette::WindowText) : ink;
     const QColor mined = isEnabled() ? QColor(255, 0, 0) : palette().color(QPalette::Midlight);
     const QColor unmined = isEnabled() ? QColor(0, 0, 255) : palette().color(QPalette::Midlight);
     const int panelWidth = (kWidth - 4) / kPanels;
@@ -48,8 +50,9 @@ void LongwallTypePicture::paintEvent(QPaintEvent*) {
     arrow.lineTo(kWidth - 13, y - 3);
     arrow.lineTo(kWidth - 13, y + 3);
     arrow.closeSubpath();
+    painter.setPen(QPen(arrowInk, 1));
     painter.drawLine(4, y, kWidth - 12, y);
-    painter.fillPath(arrow, ink);
+    painter.fillPath(arrow, arrowInk);
 }
 
 }  // namespace vornexa
