@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -68,6 +69,22 @@ class HelpWindowTest : public QObject {
         QVERIFY(f.window.width() <= screen.width());
         QVERIFY(f.window.height() <= screen.height());
         QVERIFY(screen.contains(f.window.frameGeometry().topLeft()));
+    }
+
+    void indexPromptIsShownWhole() {
+        const QString folder = QFINDTESTDATA("../../docs/help") + QLatin1Char('/');
+        HelpWindow window(LoadHelpBook(folder.toStdString()), folder);
+        window.ShowIndex();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto& label = test::Child<QLabel>(window, "lblIndexFilter");
+        const QRect room = label.contentsRect();
+        const QRect text = label.fontMetrics().boundingRect(
+            room, Qt::TextWordWrap | Qt::TextShowMnemonic, label.text());
+        QVERIFY2(room.contains(text), qPrintable(QStringLiteral("%1x%2 text in %3x%4")
+                                                     .arg(text.width())
+                                                     .arg(text.height())
+                                                     .arg(room.width())
+                                                     .arg(room.height())));
     }
 
     void indexFilterSelectsAndEnterOpens_data() {

@@ -99,6 +99,9 @@ QWidget* HelpWindow::CreateIndexTab() {
     filter_->setObjectName(QStringLiteral("txtIndexFilter"));
     filter_->installEventFilter(this);
     auto* label = new QLabel(tr("&Type the keyword to find:"), tab);
+    label->setObjectName(QStringLiteral("lblIndexFilter"));
+    // The tab is as narrow as the contents list; the prompt wraps rather than being cut.
+    label->setWordWrap(true);
     label->setBuddy(filter_);
     list_ = new QListWidget(tab);
     list_->setObjectName(QStringLiteral("lstIndex"));
