@@ -22,7 +22,7 @@ add_custom_target(vornexa_icons ALL DEPENDS ${VORNEXA_ICON_PNGS})
 
 # main loads the modules from its own folder, so they go beside it.
 install(TARGETS vornexa RUNTIME DESTINATION bin)
-install(TARGETS vornexa_gui vornexa_export vornexa_graph LIBRARY DESTINATION bin)
+install(TARGETS vornexa_gui vornexa_export vornexa_graph vornexa_print LIBRARY DESTINATION bin)
 install(FILES data/vornexa.desktop DESTINATION share/applications)
 install(FILES data/vornexa-mime.xml DESTINATION share/mime/packages)
 # Its release entry carries the version and release date of the top-level project.

@@ -16,6 +16,7 @@
 #include "ui/project/main_window.h"
 #include "ui/services/desktop_services.h"
 #include "ui/services/overflow_icon_style.h"
+#include "ui/services/printer_module.h"
 #include "ui/services/qt_services.h"
 #include "ui/services/window_support.h"
 #include "ui/utilities/settings_dialog.h"
@@ -97,8 +98,8 @@ int RunApplication(int& argc, char** argv, const PlatformInfo& platform) {
     if (EnsureSettingsFile(state)) {
         ReadSettingsFile(state);
     }
-    QtDialogService dialogs;
-    PrinterSource printer;
+    PrinterModule printer(state);
+    QtDialogService dialogs(printer);
     QtDesktopService desktop(state.messages);
     UiContext context{state, dialogs, printer, desktop};
     MainWindow window(context);

@@ -1,15 +1,18 @@
 #pragma once
 
-#include <memory>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
+class QDateTime;
 class QPrinter;
 class QWidget;
 
 namespace vornexa {
 
 struct AppState;
+struct DisplayList;
 class DesktopService;
 
 // A font as the settings keep it.
@@ -48,24 +51,32 @@ class DialogService {
     virtual bool ChooseFolder(QWidget* parent, AppState& state, std::string& chosenPath) = 0;
 };
 
-// The printer is made on first use: loading the print system is slow at start-up.
-class PrinterSource {
+// Printing, the only way the windows reach Qt's print library: the program
+// keeps that library in a module loaded with the first print, so start-up does
+// not pay for it.
+class PrinterService {
   public:
-    PrinterSource();
-    ~PrinterSource();
-    PrinterSource(const PrinterSource&) = delete;
-    PrinterSource& operator=(const PrinterSource&) = delete;
-    QPrinter& get();
-
-  private:
-    std::unique_ptr<QPrinter> printer_;
+    virtual ~PrinterService() = default;
+    // False, once the user has been told why, when printing cannot start.
+    virtual bool Available() = 0;
+    // The printer, made on first use.
+    virtual QPrinter& get() = 0;
+    // The print (setupOnly false) or print-setup dialog; false when cancelled.
+    virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer, bool setupOnly) = 0;
+    // The page preview of what `paint` prints, closed by the user.
+    virtual void Preview(QWidget* parent, const std::function<void(QPrinter&)>& paint) = 0;
+    // The whole document: header, `text` (lines end with CR LF), end.
+    virtual void PrintText(QPrinter& printer, const std::string& exeName, std::string_view text,
+                           const QDateTime& now) = 0;
+    // The diagram as vectors, as large as the printable page allows and centred on it.
+    virtual void PrintDiagram(QPrinter& printer, const DisplayList& list) = 0;
 };
 
 // What every window gets: the application state and the services around it.
 struct UiContext {
     AppState& state;
     DialogService& dialogs;
-    PrinterSource& printer;
+    PrinterService& printer;
     DesktopService& desktop;
 };
 

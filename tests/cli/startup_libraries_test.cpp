@@ -19,14 +19,16 @@ struct Case {
 };
 
 // What each way of starting loads: the main window neither the stress graph nor
-// Qt Charts, which wait for the first graph, nor the image format plugins, which
-// the first picture read from a file loads; the headless commands no window system.
+// Qt Charts, which wait for the first graph, nor printing, which waits for the
+// first print, nor the image format plugins, which the first picture read from a
+// file loads; the headless commands no Qt at all.
 const Case kCases[] = {
     {"MainWindow",
      "",
      "libvornexa_gui.so",
-     {"libvornexa_graph.so", "libQt6Charts", "/imageformats/"}},
-    {"Version", "--version", "libQt6Core", {"libvornexa_gui.so", "libQt6Widgets", "libQt6Gui"}},
+     {"libvornexa_graph.so", "libQt6Charts", "libvornexa_print.so", "libQt6PrintSupport",
+      "/imageformats/"}},
+    {"Version", "--version", "libstdc++", {"libvornexa_gui.so", "libQt6Core"}},
 };
 
 class StartupLibrariesTest : public testing::TestWithParam<Case> {

@@ -22,6 +22,7 @@ fi
 rm -f "$prefix.log"
 
 for file in bin/vornexa bin/libvornexa_gui.so bin/libvornexa_export.so bin/libvornexa_graph.so \
+    bin/libvornexa_print.so \
     share/applications/vornexa.desktop share/mime/packages/vornexa-mime.xml \
     share/metainfo/vornexa.metainfo.xml share/icons/hicolor/scalable/apps/vornexa.svg; do
     [ -s "$prefix/$file" ] || fail "missing $file"

@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "support/window_harness.h"
-#include "ui/utilities/folder_chooser.h"
 #include "ui/services/qt_services.h"
+#include "ui/utilities/folder_chooser.h"
 
 using namespace vornexa;
 using Choice = FolderChooser::Choice;
@@ -236,7 +236,7 @@ class FolderChooserTest : public QObject {
             QVERIFY(modal != nullptr);
             test::Click(*modal, qPrintable(button));
         });
-        QtDialogService service;
+        QtDialogService service(f.h.printer);
         QCOMPARE(service.ChooseFolder(nullptr, f.h.state, path), accepted);
         QCOMPARE(path, accepted ? f.Folder("data") + "/" : f.Folder("data"));
     }

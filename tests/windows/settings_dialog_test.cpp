@@ -463,7 +463,7 @@ class SettingsDialogTest : public QObject {
         test::WriteAll((tools / "notes.txt").string(), "not a program");
         const QString oldCurrent = QDir::currentPath();
         QDir::setCurrent(QString::fromStdString(tools.string()));
-        QtDialogService real;
+        QtDialogService real(f.h.printer);
         UiContext ctx{f.h.state, real, f.h.printer, f.h.desktop};
         SettingsDialog d(ctx, {}, {});
         QStringList listed;
@@ -504,7 +504,7 @@ class SettingsDialogTest : public QObject {
         }
         Fixture f;
         f.h.state.settings.DisplayFontName = "Arial";
-        QtDialogService real;
+        QtDialogService real(f.h.printer);
         UiContext ctx{f.h.state, real, f.h.printer, f.h.desktop};
         SettingsDialog d(ctx, {}, {});
         QString preset;

@@ -4,9 +4,11 @@
 #include <QFontMetricsF>
 #include <QPrinter>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
+#include "ui/drawing/diagram_renderer.h"
 #include "util/app_error.h"
 #include "util/text.h"
 
@@ -159,6 +161,24 @@ void PrintDocument(QPrinter& printer, const std::string& exeName, std::string_vi
     job.Begin(now);
     job.PrintText(text);
     job.End();
+}
+
+void PrintDisplayList(QPrinter& printer, const DisplayList& list) {
+    printer.setFullPage(false);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        throw PrinterError();
+    }
+    const QRectF page = painter.viewport();
+    const double scale =
+        std::min(page.width() / DisplayList::kWidth, page.height() / DisplayList::kHeight);
+    painter.translate(page.center().x() - scale * DisplayList::kWidth / 2,
+                      page.center().y() - scale * DisplayList::kHeight / 2);
+    painter.scale(scale, scale);
+    PaintDisplayList(painter, list);
+    if (!painter.end()) {
+        throw PrinterError();
+    }
 }
 
 }  // namespace vornexa

@@ -14,6 +14,8 @@ class QPrinter;
 
 namespace vornexa {
 
+struct DisplayList;
+
 // Printer error number of the shared error handling: offers to retry.
 inline constexpr int kPrinterError = 482;
 
@@ -86,5 +88,8 @@ class PrintJob {
 // A whole document: begin, the text, end.
 void PrintDocument(QPrinter& printer, const std::string& exeName, std::string_view text,
                    const QDateTime& now);
+
+// The diagram as vectors, as large as the printable page allows and centred on it.
+void PrintDisplayList(QPrinter& printer, const DisplayList& list);
 
 }  // namespace vornexa

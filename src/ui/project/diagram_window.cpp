@@ -4,10 +4,7 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPrinter>
 
-#include <algorithm>
 #include <string_view>
 
 #include "analysis/orientation.h"
@@ -15,37 +12,9 @@
 #include "diagrams/diagrams.h"
 #include "ui/drawing/diagram_canvas.h"
 #include "ui/drawing/diagram_renderer.h"
-#include "ui/drawing/printing.h"
 #include "ui/services/window_support.h"
-#include "util/app_error.h"
 
 namespace vornexa {
-namespace {
-
-AppError PrinterError() {
-    return AppError(kPrinterError, "Printer error");
-}
-
-// The diagram as vectors, as large as the printable page allows and centred on it.
-void PrintList(QPrinter& printer, const DisplayList& list) {
-    printer.setFullPage(false);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        throw PrinterError();
-    }
-    const QRectF page = painter.viewport();
-    const double scale =
-        std::min(page.width() / DisplayList::kWidth, page.height() / DisplayList::kHeight);
-    painter.translate(page.center().x() - scale * DisplayList::kWidth / 2,
-                      page.center().y() - scale * DisplayList::kHeight / 2);
-    painter.scale(scale, scale);
-    PaintDisplayList(painter, list);
-    if (!painter.end()) {
-        throw PrinterError();
-    }
-}
-
-}  // namespace
 
 DiagramWindow::DiagramWindow(UiContext& context, QWidget* parent)
     : QMainWindow(parent, Qt::Window), context_(context) {
@@ -137,9 +106,13 @@ const QImage& DiagramWindow::canvasImage() const {
 }
 
 void DiagramWindow::PrintDiagram() {
+    if (!context_.printer.Available()) {
+        return;
+    }
     bool cancelled = false;
-    RunStep(context_.state.messages, cancelled,
-            [this] { PrintList(context_.printer.get(), picMain_->displayList()); });
+    RunStep(context_.state.messages, cancelled, [this] {
+        context_.printer.PrintDiagram(context_.printer.get(), picMain_->displayList());
+    });
 }
 
 void DiagramWindow::CopyClientArea() {

@@ -26,7 +26,6 @@
 #include "ui/about/resource_window.h"
 #include "ui/about/update_window.h"
 #include "ui/drawing/logo_widget.h"
-#include "ui/drawing/printing.h"
 #include "ui/project/description_editor.h"
 #include "ui/project/parameters_dialog.h"
 #include "ui/project/preview_window.h"
@@ -474,6 +473,9 @@ bool MainWindow::AskPrintEmptyProject() {
 
 void MainWindow::PrintProjectData(bool withDialog) {
     commandCancelled_ = false;
+    if (!context_.printer.Available()) {
+        return;
+    }
     if (withDialog) {
         if (!AskPrintEmptyProject()) {
             return;
@@ -486,8 +488,8 @@ void MainWindow::PrintProjectData(bool withDialog) {
     Step([this] {
         LoadOutBuf0(state_);
         BusyCursor busy;
-        PrintDocument(context_.printer.get(), state_.exeName, state_.outBuf[0],
-                      QDateTime::currentDateTime());
+        context_.printer.PrintText(context_.printer.get(), state_.exeName, state_.outBuf[0],
+                                   QDateTime::currentDateTime());
     });
 }
 
@@ -526,7 +528,8 @@ void MainWindow::mnuFileItem_Click(int index) {
             RefreshCaption();
             break;
         case 5:
-            if (!context_.dialogs.ChoosePrinter(this, context_.printer.get(), true)) {
+            if (context_.printer.Available() &&
+                !context_.dialogs.ChoosePrinter(this, context_.printer.get(), true)) {
                 ReportCancelledDialog(state_.messages, commandCancelled_);
             }
             break;

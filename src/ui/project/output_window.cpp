@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "core/app_state.h"
-#include "ui/drawing/printing.h"
 #include "ui/services/window_support.h"
 
 namespace vornexa {
@@ -123,6 +122,9 @@ void OutputWindow::Command7_Click() {
 
 void OutputWindow::PrintPages(int16_t from, int16_t to) {
     CommandCancelled_ = false;
+    if (!context_.printer.Available()) {
+        return;
+    }
     if (!context_.dialogs.ChoosePrinter(this, context_.printer.get(), false)) {
         ReportCancelledDialog(state_.messages, CommandCancelled_);
     }
@@ -131,8 +133,8 @@ void OutputWindow::PrintPages(int16_t from, int16_t to) {
         return;
     }
     RunStep(state_.messages, CommandCancelled_, [&] {
-        PrintDocument(context_.printer.get(), state_.exeName, SlotsText(from, to),
-                      QDateTime::currentDateTime());
+        context_.printer.PrintText(context_.printer.get(), state_.exeName, SlotsText(from, to),
+                                   QDateTime::currentDateTime());
     });
 }
 

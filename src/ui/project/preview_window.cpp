@@ -3,13 +3,10 @@
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/app_state.h"
-#include "ui/drawing/printing.h"
 #include "ui/services/window_support.h"
 
 namespace vornexa {
@@ -69,21 +66,22 @@ void PreviewWindow::Command2_Click() {
 }
 
 void PreviewWindow::Command3_Click() {
-    PrintShownText(context_.printer.get());
+    if (context_.printer.Available()) {
+        PrintShownText(context_.printer.get());
+    }
 }
 
 void PreviewWindow::cmdPagePreview_Click() {
-    QPrintPreviewDialog dialog(&context_.printer.get(), this);
-    dialog.setObjectName(QStringLiteral("PagePreview"));
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* printer) { PrintShownText(*printer); });
-    dialog.exec();
+    if (context_.printer.Available()) {
+        context_.printer.Preview(this, [this](QPrinter& printer) { PrintShownText(printer); });
+    }
 }
 
 void PreviewWindow::PrintShownText(QPrinter& printer) {
     bool cancelled = false;
     RunStep(state_.messages, cancelled, [&] {
-        PrintDocument(printer, state_.exeName, state_.outBuf[0], QDateTime::currentDateTime());
+        context_.printer.PrintText(printer, state_.exeName, state_.outBuf[0],
+                                   QDateTime::currentDateTime());
     });
 }
 

@@ -7,9 +7,6 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 
@@ -138,13 +135,7 @@ std::optional<std::string> QtDialogService::ChooseFile(QWidget* parent,
 }
 
 bool QtDialogService::ChoosePrinter(QWidget* parent, QPrinter& printer, bool setupOnly) {
-    if (setupOnly) {
-        QPageSetupDialog dialog(&printer, parent);
-        return dialog.exec() == QDialog::Accepted;
-    }
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    return dialog.exec() == QDialog::Accepted;
+    return printer_.ChoosePrinter(parent, printer, setupOnly);
 }
 
 std::optional<std::string> QtDialogService::ChooseProgram(QWidget* parent) {
@@ -190,16 +181,6 @@ FontChoice QtDialogService::ChooseFont(QWidget* parent, const FontChoice& preset
 bool QtDialogService::ChooseFolder(QWidget* parent, AppState& state, std::string& chosenPath) {
     FolderChooser chooser(state, chosenPath, parent);
     return chooser.exec() == QDialog::Accepted;
-}
-
-PrinterSource::PrinterSource() = default;
-PrinterSource::~PrinterSource() = default;
-
-QPrinter& PrinterSource::get() {
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>();
-    }
-    return *printer_;
 }
 
 }  // namespace vornexa

@@ -23,12 +23,16 @@ class QtMessagePresenter : public MessagePresenter {
 // The desktop's file, print, print-setup and font dialogs.
 class QtDialogService : public DialogService {
   public:
+    explicit QtDialogService(PrinterService& printer) : printer_(printer) {}
     std::optional<std::string> ChooseFile(QWidget* parent,
                                           const FileDialogRequest& request) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer, bool setupOnly) override;
     std::optional<std::string> ChooseProgram(QWidget* parent) override;
     FontChoice ChooseFont(QWidget* parent, const FontChoice& preset) override;
     bool ChooseFolder(QWidget* parent, AppState& state, std::string& chosenPath) override;
+
+  private:
+    PrinterService& printer_;
 };
 
 // The file-dialog filter: all files, then the project files, matched in either case.

@@ -9,6 +9,7 @@
 #include "support/scripted_dialogs.h"
 #include "test_support.h"
 #include "ui/context.h"
+#include "ui/drawing/printer_source.h"
 
 namespace vornexa::test {
 
