@@ -117,11 +117,61 @@ QPainterPath PathOf(const Shape& shape) {
     return path;
 }
 
+// The image under the painter when its pixels may be written directly: one
+// drawn on whole, unrotated and unclipped.
+QImage* RasterTarget(QPainter& p) {
+    QPaintDevice* device = p.device();
+    if (device->devType() != QInternal::Image || p.hasClipping() ||
+        p.deviceTransform().type() > QTransform::TxScale || p.brushOrigin() != QPointF()) {
+        return nullptr;
+    }
+    auto* image = static_cast<QImage*>(device);
+    return image->format() == QImage::Format_RGB32 ? image : nullptr;
+}
+
+// The device pixels of Qt::DiagCrossPattern's lines, which repeats every 8 pixels.
+bool OnHatchLine(int x, int y) {
+    return (x & 7) == (y & 7) || (x & 7) == 7 - (y & 7);
+}
+
+// Qt blends its hatch brushes in a thread pool, whose hand-offs cost more than
+// the blending. Each pixel of an opaque hatch is what a plain fill in the
+// line colour or in white would leave there, so two plain fills, the white
+// one on the canvas and the coloured one on a copy, give the same pixels.
+void FillHatch(QPainter& p, QImage& canvas, const QPainterPath& path, const QColor& colour) {
+    const QTransform toDevice = p.deviceTransform();
+    const QRect box = toDevice.mapRect(path.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1) &
+                      canvas.rect();
+    if (box.isEmpty()) {
+        return;
+    }
+    QImage lines = canvas.copy(box);
+    lines.setDevicePixelRatio(1);
+    QPainter onLines(&lines);
+    onLines.setRenderHints(p.renderHints());
+    onLines.setTransform(toDevice * QTransform::fromTranslate(-box.x(), -box.y()));
+    onLines.fillPath(path, colour);
+    onLines.end();
+    p.fillPath(path, Qt::white);
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        auto* to = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+        const auto* from = reinterpret_cast<const QRgb*>(lines.constScanLine(y - box.top()));
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (OnHatchLine(x, y)) {
+                to[x] = from[x - box.left()];
+            }
+        }
+    }
+}
+
 struct Painter {
     QPainter& p;
+    QImage* raster;
     void operator()(const FillShape& c) const {
         const QPainterPath path = PathOf(c.shape);
-        if (c.brush.crossHatch) {
+        if (c.brush.crossHatch && raster != nullptr) {
+            FillHatch(p, *raster, path, ToColor(c.brush.colour));
+        } else if (c.brush.crossHatch) {
             // Opaque: the hatch and the white under it in one pass.
             p.setBackgroundMode(Qt::OpaqueMode);
             p.setBackground(Qt::white);
@@ -168,7 +218,7 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list) {
     font.setBold(true);
     painter.setFont(font);
     painter.fillRect(QRect(0, 0, DisplayList::kWidth, DisplayList::kHeight), Qt::white);
-    const Painter paint{painter};
+    const Painter paint{painter, RasterTarget(painter)};
     for (const DrawCommand& command : list.commands) {
         std::visit(paint, command);
     }
