@@ -134,10 +134,25 @@ bool OnHatchLine(int x, int y) {
     return (x & 7) == (y & 7) || (x & 7) == 7 - (y & 7);
 }
 
+// An opaque colour over a pixel at coverage a (0 to 255), rounded as Qt's
+// raster engine rounds it, channel by channel.
+QRgb Blend(QRgb colour, int a, QRgb under) {
+    const auto times = [](uint x, uint by) {
+        const uint t = x * by;
+        return (t + (t >> 8) + 0x80) >> 8;
+    };
+    QRgb out = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        const uint c = (colour >> shift) & 0xff;
+        const uint u = (under >> shift) & 0xff;
+        out |= (times(c, a) + times(u, 255 - a)) << shift;
+    }
+    return out;
+}
+
 // Qt blends its hatch brushes in a thread pool, whose hand-offs cost more than
-// the blending. Each pixel of an opaque hatch is what a plain fill in the
-// line colour or in white would leave there, so two plain fills, the white
-// one on the canvas and the coloured one on a copy, give the same pixels.
+// the blending. The path's coverage is taken once, as white filled on black,
+// and each pixel blended with the line colour or white as the pattern has it.
 void FillHatch(QPainter& p, QImage& canvas, const QPainterPath& path, const QColor& colour) {
     const QTransform toDevice = p.deviceTransform();
     const QRect box = toDevice.mapRect(path.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1) &
@@ -145,20 +160,25 @@ void FillHatch(QPainter& p, QImage& canvas, const QPainterPath& path, const QCol
     if (box.isEmpty()) {
         return;
     }
-    QImage lines = canvas.copy(box);
-    lines.setDevicePixelRatio(1);
-    QPainter onLines(&lines);
-    onLines.setRenderHints(p.renderHints());
-    onLines.setTransform(toDevice * QTransform::fromTranslate(-box.x(), -box.y()));
-    onLines.fillPath(path, colour);
-    onLines.end();
-    p.fillPath(path, Qt::white);
+    QImage coverage(box.size(), QImage::Format_RGB32);
+    coverage.fill(Qt::black);
+    QPainter onCoverage(&coverage);
+    onCoverage.setRenderHints(p.renderHints());
+    onCoverage.setTransform(toDevice * QTransform::fromTranslate(-box.x(), -box.y()));
+    onCoverage.fillPath(path, Qt::white);
+    onCoverage.end();
+    const QRgb line = colour.rgb();
+    const QRgb white = QColor(Qt::white).rgb();
     for (int y = box.top(); y <= box.bottom(); ++y) {
-        auto* to = reinterpret_cast<QRgb*>(canvas.scanLine(y));
-        const auto* from = reinterpret_cast<const QRgb*>(lines.constScanLine(y - box.top()));
-        for (int x = box.left(); x <= box.right(); ++x) {
-            if (OnHatchLine(x, y)) {
-                to[x] = from[x - box.left()];
+        auto* to = reinterpret_cast<QRgb*>(canvas.scanLine(y)) + box.left();
+        const auto* a = reinterpret_cast<const QRgb*>(coverage.constScanLine(y - box.top()));
+        for (int x = 0; x < box.width(); ++x) {
+            const int covered = qBlue(a[x]);
+            const QRgb pattern = OnHatchLine(box.left() + x, y) ? line : white;
+            if (covered == 255) {
+                to[x] = pattern;
+            } else if (covered > 0) {
+                to[x] = Blend(pattern, covered, to[x]);
             }
         }
     }
