@@ -129,14 +129,15 @@ QImage* RasterTarget(QPainter& p) {
     return image->format() == QImage::Format_RGB32 ? image : nullptr;
 }
 
-// The device pixels of Qt::DiagCrossPattern's lines, which repeats every 8 pixels.
-bool OnHatchLine(int x, int y) {
-    return (x & 7) == (y & 7) || (x & 7) == 7 - (y & 7);
+// Which of the 8 columns of Qt::DiagCrossPattern, repeated on device pixels,
+// row y has on its lines, as bits.
+uint HatchLinesOfRow(int y) {
+    return 1u << (y & 7) | 1u << (7 - (y & 7));
 }
 
 // An opaque colour over a pixel at coverage a (0 to 255), rounded as Qt's
 // raster engine rounds it, channel by channel.
-QRgb Blend(QRgb colour, int a, QRgb under) {
+QRgb Blend(QRgb colour, uint a, QRgb under) {
     const auto times = [](uint x, uint by) {
         const uint t = x * by;
         return (t + (t >> 8) + 0x80) >> 8;
@@ -150,9 +151,27 @@ QRgb Blend(QRgb colour, int a, QRgb under) {
     return out;
 }
 
+// Each pixel of the canvas under `coverage`, which holds a path's coverage as
+// white filled on black, blended with the pattern's colour or white.
+void BlendHatch(QImage& canvas, const QImage& coverage, QPoint at, QRgb line) {
+    const QRgb white = QColor(Qt::white).rgb();
+    for (int row = 0; row < coverage.height(); ++row) {
+        auto* to = reinterpret_cast<QRgb*>(canvas.scanLine(at.y() + row)) + at.x();
+        const auto* a = reinterpret_cast<const QRgb*>(coverage.constScanLine(row));
+        const uint onLine = HatchLinesOfRow(at.y() + row);
+        for (int x = 0; x < coverage.width(); ++x) {
+            const uint covered = qBlue(a[x]);
+            if (covered == 0) {
+                continue;
+            }
+            const QRgb pattern = (onLine >> ((at.x() + x) & 7)) & 1 ? line : white;
+            to[x] = covered == 255 ? pattern : Blend(pattern, covered, to[x]);
+        }
+    }
+}
+
 // Qt blends its hatch brushes in a thread pool, whose hand-offs cost more than
-// the blending. The path's coverage is taken once, as white filled on black,
-// and each pixel blended with the line colour or white as the pattern has it.
+// the blending: the path is filled once, for its coverage, and blended here.
 void FillHatch(QPainter& p, QImage& canvas, const QPainterPath& path, const QColor& colour) {
     const QTransform toDevice = p.deviceTransform();
     const QRect box = toDevice.mapRect(path.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1) &
@@ -167,21 +186,7 @@ void FillHatch(QPainter& p, QImage& canvas, const QPainterPath& path, const QCol
     onCoverage.setTransform(toDevice * QTransform::fromTranslate(-box.x(), -box.y()));
     onCoverage.fillPath(path, Qt::white);
     onCoverage.end();
-    const QRgb line = colour.rgb();
-    const QRgb white = QColor(Qt::white).rgb();
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        auto* to = reinterpret_cast<QRgb*>(canvas.scanLine(y)) + box.left();
-        const auto* a = reinterpret_cast<const QRgb*>(coverage.constScanLine(y - box.top()));
-        for (int x = 0; x < box.width(); ++x) {
-            const int covered = qBlue(a[x]);
-            const QRgb pattern = OnHatchLine(box.left() + x, y) ? line : white;
-            if (covered == 255) {
-                to[x] = pattern;
-            } else if (covered > 0) {
-                to[x] = Blend(pattern, covered, to[x]);
-            }
-        }
-    }
+    BlendHatch(canvas, coverage, box.topLeft(), colour.rgb());
 }
 
 struct Painter {
