@@ -118,11 +118,12 @@ QPainterPath PathOf(const Shape& shape) {
 }
 
 // The image under the painter when its pixels may be written directly: one
-// drawn on whole, unrotated and unclipped.
+// drawn on whole, unrotated, unclipped and opaquely.
 QImage* RasterTarget(QPainter& p) {
     QPaintDevice* device = p.device();
     if (device->devType() != QInternal::Image || p.hasClipping() ||
-        p.deviceTransform().type() > QTransform::TxScale || p.brushOrigin() != QPointF()) {
+        p.deviceTransform().type() > QTransform::TxScale || p.brushOrigin() != QPointF() ||
+        p.opacity() != 1.0 || p.compositionMode() != QPainter::CompositionMode_SourceOver) {
         return nullptr;
     }
     auto* image = static_cast<QImage*>(device);
