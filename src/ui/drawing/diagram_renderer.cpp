@@ -117,11 +117,87 @@ QPainterPath PathOf(const Shape& shape) {
     return path;
 }
 
+// The image under the painter when its pixels may be written directly: one
+// drawn on whole, unrotated, unclipped and opaquely.
+QImage* RasterTarget(QPainter& p) {
+    QPaintDevice* device = p.device();
+    if (device->devType() != QInternal::Image || p.hasClipping() ||
+        p.deviceTransform().type() > QTransform::TxScale || p.brushOrigin() != QPointF() ||
+        p.opacity() != 1.0 || p.compositionMode() != QPainter::CompositionMode_SourceOver) {
+        return nullptr;
+    }
+    auto* image = static_cast<QImage*>(device);
+    return image->format() == QImage::Format_RGB32 ? image : nullptr;
+}
+
+// Which of the 8 columns of Qt::DiagCrossPattern, repeated on device pixels,
+// row y has on its lines, as bits.
+uint HatchLinesOfRow(int y) {
+    return 1u << (y & 7) | 1u << (7 - (y & 7));
+}
+
+// An opaque colour over a pixel at coverage a (0 to 255), rounded as Qt's
+// raster engine rounds it, channel by channel.
+QRgb Blend(QRgb colour, uint a, QRgb under) {
+    const auto times = [](uint x, uint by) {
+        const uint t = x * by;
+        return (t + (t >> 8) + 0x80) >> 8;
+    };
+    QRgb out = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        const uint c = (colour >> shift) & 0xff;
+        const uint u = (under >> shift) & 0xff;
+        out |= (times(c, a) + times(u, 255 - a)) << shift;
+    }
+    return out;
+}
+
+// Each pixel of the canvas under `coverage`, which holds a path's coverage as
+// white filled on black, blended with the pattern's colour or white.
+void BlendHatch(QImage& canvas, const QImage& coverage, QPoint at, QRgb line) {
+    const QRgb white = QColor(Qt::white).rgb();
+    for (int row = 0; row < coverage.height(); ++row) {
+        auto* to = reinterpret_cast<QRgb*>(canvas.scanLine(at.y() + row)) + at.x();
+        const auto* a = reinterpret_cast<const QRgb*>(coverage.constScanLine(row));
+        const uint onLine = HatchLinesOfRow(at.y() + row);
+        for (int x = 0; x < coverage.width(); ++x) {
+            const uint covered = qBlue(a[x]);
+            if (covered == 0) {
+                continue;
+            }
+            const QRgb pattern = (onLine >> ((at.x() + x) & 7)) & 1 ? line : white;
+            to[x] = covered == 255 ? pattern : Blend(pattern, covered, to[x]);
+        }
+    }
+}
+
+// Qt blends its hatch brushes in a thread pool, whose hand-offs cost more than
+// the blending: the path is filled once, for its coverage, and blended here.
+void FillHatch(QPainter& p, QImage& canvas, const QPainterPath& path, const QColor& colour) {
+    const QTransform toDevice = p.deviceTransform();
+    const QRect box = toDevice.mapRect(path.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1) &
+                      canvas.rect();
+    if (box.isEmpty()) {
+        return;
+    }
+    QImage coverage(box.size(), QImage::Format_RGB32);
+    coverage.fill(Qt::black);
+    QPainter onCoverage(&coverage);
+    onCoverage.setRenderHints(p.renderHints());
+    onCoverage.setTransform(toDevice * QTransform::fromTranslate(-box.x(), -box.y()));
+    onCoverage.fillPath(path, Qt::white);
+    onCoverage.end();
+    BlendHatch(canvas, coverage, box.topLeft(), colour.rgb());
+}
+
 struct Painter {
     QPainter& p;
+    QImage* raster;
     void operator()(const FillShape& c) const {
         const QPainterPath path = PathOf(c.shape);
-        if (c.brush.crossHatch) {
+        if (c.brush.crossHatch && raster != nullptr) {
+            FillHatch(p, *raster, path, ToColor(c.brush.colour));
+        } else if (c.brush.crossHatch) {
             // Opaque: the hatch and the white under it in one pass.
             p.setBackgroundMode(Qt::OpaqueMode);
             p.setBackground(Qt::white);
@@ -168,7 +244,7 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list) {
     font.setBold(true);
     painter.setFont(font);
     painter.fillRect(QRect(0, 0, DisplayList::kWidth, DisplayList::kHeight), Qt::white);
-    const Painter paint{painter};
+    const Painter paint{painter, RasterTarget(painter)};
     for (const DrawCommand& command : list.commands) {
         std::visit(paint, command);
     }
