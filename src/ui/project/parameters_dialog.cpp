@@ -38,10 +38,6 @@ constexpr int kPageStep = 45;
 constexpr int kMinGraphWidth = 360;
 constexpr int kMinGraphHeight = 280;
 
-float FieldNumber(const QLineEdit& box) {
-    return static_cast<float>(LeadingNumber(TrimBlanks(box.text().toStdString())));
-}
-
 }  // namespace
 
 ParametersDialog::ParametersDialog(UiContext& context, std::function<void()> closed,
@@ -255,12 +251,12 @@ int16_t ParametersDialog::RegionIndex() const {
 void ParametersDialog::CopyControls(Parms& parms) const {
     parms.RegionType = RegionIndex();
     parms.PlanType = static_cast<int16_t>(std::max(optPlanType_->checkedId(), 0));
-    parms.AzimSigmaH = FieldNumber(*text_[SigmaH]);
-    parms.AzimEntries = FieldNumber(*text_[Entries]);
-    parms.AzimRightCross = FieldNumber(*text_[RightCross]);
-    parms.AzimLeftCross = FieldNumber(*text_[LeftCross]);
+    parms.AzimSigmaH = BoxAzimuth(*text_[SigmaH]);
+    parms.AzimEntries = BoxAzimuth(*text_[Entries]);
+    parms.AzimRightCross = BoxAzimuth(*text_[RightCross]);
+    parms.AzimLeftCross = BoxAzimuth(*text_[LeftCross]);
     parms.LongType = static_cast<int16_t>(std::max(optLongType_->checkedId(), 0));
-    parms.AzimHeadGate = FieldNumber(*text_[HeadGate]);
+    parms.AzimHeadGate = BoxAzimuth(*text_[HeadGate]);
     parms.ShowStress = chkShowStress_->isChecked() ? 1 : 0;
 }
 

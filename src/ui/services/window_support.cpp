@@ -21,6 +21,7 @@
 
 #include "util/app_error.h"
 #include "util/messages.h"
+#include "util/numbers.h"
 #include "util/text.h"
 
 namespace vornexa {
@@ -242,6 +243,10 @@ void CopyDialogSnapshot(QWidget& window, Messenger& messages) {
     clipboard->clear();
     clipboard->setImage(window.grab().toImage());
     messages.ShowMessage("Screenshot of dialog copied to clipboard", msg::kOkOnly, "Message");
+}
+
+float BoxAzimuth(const QLineEdit& box) {
+    return static_cast<float>(LeadingNumber(TrimBlanks(box.text().toStdString())));
 }
 
 }  // namespace vornexa

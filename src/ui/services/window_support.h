@@ -50,6 +50,9 @@ void SelectAllOnFocus(QLineEdit& box);
 // numeric key filter; shortcuts such as Ctrl+A pass untouched.
 void MakeNumericField(QLineEdit& box);
 
+// The number an azimuth box starts with, as the validation reads it.
+float BoxAzimuth(const QLineEdit& box);
+
 // Row 0 of the grid: the label "lblRegion" and the editable region box
 // "cmbRegion" spanning `columns`; typed text stays as typed.
 QComboBox* AddRegionRow(QGridLayout& grid, const QString& caption, int columns = 1);

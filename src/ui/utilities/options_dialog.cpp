@@ -25,10 +25,6 @@ constexpr int kMessageSlot = 7;
 constexpr int kOptionsSection = 6;
 constexpr double kMaxAzimuth = 360;
 
-float FieldNumber(const QLineEdit& box) {
-    return static_cast<float>(LeadingNumber(TrimBlanks(box.text().toStdString())));
-}
-
 }  // namespace
 
 OptionsDialog::OptionsDialog(UiContext& context, QWidget* parent)
@@ -269,11 +265,11 @@ void OptionsDialog::AcceptOptions() {
         o.*check.option = check.box->isChecked() ? 1 : 0;
     }
     o.DefaultRegionType = RegionIndex();
-    o.DefaultAzimSigmaH = FieldNumber(*text_[SigmaH]);
-    o.DefaultAzimEntries = FieldNumber(*text_[Entries]);
-    o.DefaultAzimRightCross = FieldNumber(*text_[RightCross]);
-    o.DefaultAzimLeftCross = FieldNumber(*text_[LeftCross]);
-    o.DefaultAzimHeadGate = FieldNumber(*text_[HeadGate]);
+    o.DefaultAzimSigmaH = BoxAzimuth(*text_[SigmaH]);
+    o.DefaultAzimEntries = BoxAzimuth(*text_[Entries]);
+    o.DefaultAzimRightCross = BoxAzimuth(*text_[RightCross]);
+    o.DefaultAzimLeftCross = BoxAzimuth(*text_[LeftCross]);
+    o.DefaultAzimHeadGate = BoxAzimuth(*text_[HeadGate]);
     // The options hold for this run either way; the user must know they are not kept.
     if (!SaveDefaultSettings(state_, kOptionsSection)) {
         state_.messages.ShowMessage("The options could not be saved to file: " + state_.iniPath,
