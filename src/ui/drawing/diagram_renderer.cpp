@@ -83,7 +83,7 @@ QRegion RegionOf(const Shape& shape) {
         case Shape::Kind::Ellipse:
             return EllipseRegion(BoxOf(shape));
         case Shape::Kind::EllipseAndPolygon:
-            return EllipseRegion(BoxOf(shape)).intersected(PolygonRegion(PolygonOf(shape.points)));
+            return EllipseAndPolygonRegion(BoxOf(shape), PolygonOf(shape.points));
     }
     return {};
 }
