@@ -174,7 +174,7 @@ void BlendHatch(QImage& canvas, const QImage& coverage, const QRect& box, QRgb l
 // Qt blends its hatch brushes in a thread pool, whose hand-offs cost more than
 // the blending: each path is filled once, for its coverage, and blended here.
 // One scratch image and painter serve every hatch of a redraw, as setting them
-// up costs as much as a fill; each fill leaves the scratch black again.
+// up costs as much as a fill; each fill clears only its own box first.
 class HatchFiller {
   public:
     HatchFiller(QPainter& p, QImage& canvas) : p_(p), canvas_(canvas) {}
@@ -189,15 +189,14 @@ class HatchFiller {
         }
         if (!coverage_.isActive()) {
             scratch_ = QImage(canvas_.size(), QImage::Format_RGB32);
-            scratch_.fill(Qt::black);
             coverage_.begin(&scratch_);
         }
+        coverage_.resetTransform();
+        coverage_.fillRect(box, Qt::black);
         coverage_.setRenderHints(p_.renderHints());
         coverage_.setTransform(toDevice);
         coverage_.fillPath(path, Qt::white);
         BlendHatch(canvas_, scratch_, box, colour.rgb());
-        coverage_.resetTransform();
-        coverage_.fillRect(box, Qt::black);
     }
 
   private:
