@@ -83,7 +83,7 @@ QRegion RegionOf(const Shape& shape) {
         case Shape::Kind::Ellipse:
             return EllipseRegion(BoxOf(shape));
         case Shape::Kind::EllipseAndPolygon:
-            return EllipseRegion(BoxOf(shape)).intersected(PolygonRegion(PolygonOf(shape.points)));
+            return EllipseAndPolygonRegion(BoxOf(shape), PolygonOf(shape.points));
     }
     return {};
 }
@@ -152,51 +152,67 @@ QRgb Blend(QRgb colour, uint a, QRgb under) {
     return out;
 }
 
-// Each pixel of the canvas under `coverage`, which holds a path's coverage as
-// white filled on black, blended with the pattern's colour or white.
-void BlendHatch(QImage& canvas, const QImage& coverage, QPoint at, QRgb line) {
+// Each pixel of the canvas in `box`, where `coverage` holds a path's coverage
+// as white filled on black, blended with the pattern's colour or white.
+void BlendHatch(QImage& canvas, const QImage& coverage, const QRect& box, QRgb line) {
     const QRgb white = QColor(Qt::white).rgb();
-    for (int row = 0; row < coverage.height(); ++row) {
-        auto* to = reinterpret_cast<QRgb*>(canvas.scanLine(at.y() + row)) + at.x();
-        const auto* a = reinterpret_cast<const QRgb*>(coverage.constScanLine(row));
-        const uint onLine = HatchLinesOfRow(at.y() + row);
-        for (int x = 0; x < coverage.width(); ++x) {
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        auto* to = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+        const auto* a = reinterpret_cast<const QRgb*>(coverage.constScanLine(y));
+        const uint onLine = HatchLinesOfRow(y);
+        for (int x = box.left(); x <= box.right(); ++x) {
             const uint covered = qBlue(a[x]);
             if (covered == 0) {
                 continue;
             }
-            const QRgb pattern = (onLine >> ((at.x() + x) & 7)) & 1 ? line : white;
+            const QRgb pattern = (onLine >> (x & 7)) & 1 ? line : white;
             to[x] = covered == 255 ? pattern : Blend(pattern, covered, to[x]);
         }
     }
 }
 
 // Qt blends its hatch brushes in a thread pool, whose hand-offs cost more than
-// the blending: the path is filled once, for its coverage, and blended here.
-void FillHatch(QPainter& p, QImage& canvas, const QPainterPath& path, const QColor& colour) {
-    const QTransform toDevice = p.deviceTransform();
-    const QRect box = toDevice.mapRect(path.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1) &
-                      canvas.rect();
-    if (box.isEmpty()) {
-        return;
+// the blending: each path is filled once, for its coverage, and blended here.
+// One scratch image and painter serve every hatch of a redraw, as setting them
+// up costs as much as a fill; each fill clears only its own box first.
+class HatchFiller {
+  public:
+    HatchFiller(QPainter& p, QImage& canvas) : p_(p), canvas_(canvas) {}
+
+    void Fill(const QPainterPath& path, const QColor& colour) {
+        const QTransform toDevice = p_.deviceTransform();
+        const QRect box =
+            toDevice.mapRect(path.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1) &
+            canvas_.rect();
+        if (box.isEmpty()) {
+            return;
+        }
+        if (!coverage_.isActive()) {
+            scratch_ = QImage(canvas_.size(), QImage::Format_RGB32);
+            coverage_.begin(&scratch_);
+        }
+        coverage_.resetTransform();
+        coverage_.fillRect(box, Qt::black);
+        coverage_.setRenderHints(p_.renderHints());
+        coverage_.setTransform(toDevice);
+        coverage_.fillPath(path, Qt::white);
+        BlendHatch(canvas_, scratch_, box, colour.rgb());
     }
-    QImage coverage(box.size(), QImage::Format_RGB32);
-    coverage.fill(Qt::black);
-    QPainter onCoverage(&coverage);
-    onCoverage.setRenderHints(p.renderHints());
-    onCoverage.setTransform(toDevice * QTransform::fromTranslate(-box.x(), -box.y()));
-    onCoverage.fillPath(path, Qt::white);
-    onCoverage.end();
-    BlendHatch(canvas, coverage, box.topLeft(), colour.rgb());
-}
+
+  private:
+    QPainter& p_;
+    QImage& canvas_;
+    QImage scratch_;
+    QPainter coverage_;
+};
 
 struct Painter {
     QPainter& p;
-    QImage* raster;
+    HatchFiller* hatch;
     void operator()(const FillShape& c) const {
         const QPainterPath path = PathOf(c.shape);
-        if (c.brush.crossHatch && raster != nullptr) {
-            FillHatch(p, *raster, path, ToColor(c.brush.colour));
+        if (c.brush.crossHatch && hatch != nullptr) {
+            hatch->Fill(path, ToColor(c.brush.colour));
         } else if (c.brush.crossHatch) {
             // Opaque: the hatch and the white under it in one pass.
             p.setBackgroundMode(Qt::OpaqueMode);
@@ -244,7 +260,12 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list) {
     font.setBold(true);
     painter.setFont(font);
     painter.fillRect(QRect(0, 0, DisplayList::kWidth, DisplayList::kHeight), Qt::white);
-    const Painter paint{painter, RasterTarget(painter)};
+    QImage* raster = RasterTarget(painter);
+    std::optional<HatchFiller> hatch;
+    if (raster != nullptr) {
+        hatch.emplace(painter, *raster);
+    }
+    const Painter paint{painter, hatch ? &*hatch : nullptr};
     for (const DrawCommand& command : list.commands) {
         std::visit(paint, command);
     }

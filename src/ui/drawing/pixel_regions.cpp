@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace vornexa {
@@ -62,13 +63,32 @@ void AppendOutside(const Run* row, const Run* rowEnd, const Row& inner, int y, Q
     }
 }
 
-// The pixels of row y whose centres lie between `from` and `to`.
-void AppendCentreRun(double from, double to, int y, QList<QRect>& out) {
-    const int left = static_cast<int>(std::ceil(from - 0.5));
-    const int right = static_cast<int>(std::ceil(to - 0.5));
+// The first and past-the-last pixel whose centres lie between span's ends.
+std::pair<int, int> CentreRun(std::pair<double, double> span) {
+    return {static_cast<int>(std::ceil(span.first - 0.5)),
+            static_cast<int>(std::ceil(span.second - 0.5))};
+}
+
+void AppendRun(int left, int right, int y, QList<QRect>& out) {
     if (right > left) {
         out.append(QRect(left, y, right - left, 1));
     }
+}
+
+// The pixels of row y whose centres lie between `from` and `to`.
+void AppendCentreRun(double from, double to, int y, QList<QRect>& out) {
+    const auto [left, right] = CentreRun({from, to});
+    AppendRun(left, right, y, out);
+}
+
+// Where the ellipse in `box` meets the line through row y's pixel centres.
+std::pair<double, double> EllipseSpanOfRow(const QRect& box, int y) {
+    const double a = box.width() / 2.0;
+    const double b = box.height() / 2.0;
+    const double cx = box.x() + a;
+    const double dy = (y + 0.5 - (box.y() + b)) / b;
+    const double half = a * std::sqrt(std::max(0.0, 1 - dy * dy));
+    return {cx - half, cx + half};
 }
 
 // The rectangles are disjoint and in row order, so they need no merging.
@@ -78,18 +98,28 @@ QRegion RegionOfRects(const QList<QRect>& rects) {
     return region;
 }
 
+// Where the polygon's edges cross the horizontal line through row y's pixel
+// centres, in order.
+void CrossingsOfRow(const QPolygon& polygon, int y, std::vector<double>& crossings) {
+    const double centre = y + 0.5;
+    crossings.clear();
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QPoint a = polygon[i];
+        const QPoint b = polygon[(i + 1) % polygon.size()];
+        if ((a.y() <= centre) != (b.y() <= centre)) {
+            crossings.push_back(a.x() + (centre - a.y()) * (b.x() - a.x()) / (b.y() - a.y()));
+        }
+    }
+    std::sort(crossings.begin(), crossings.end());
+}
+
 }  // namespace
 
 QRegion EllipseRegion(const QRect& box) {
-    const double a = box.width() / 2.0;
-    const double b = box.height() / 2.0;
-    const double cx = box.x() + a;
-    const double cy = box.y() + b;
     QList<QRect> rows;
     for (int y = box.top(); y <= box.bottom(); ++y) {
-        const double dy = (y + 0.5 - cy) / b;
-        const double half = a * std::sqrt(std::max(0.0, 1 - dy * dy));
-        AppendCentreRun(cx - half, cx + half, y, rows);
+        const auto [from, to] = EllipseSpanOfRow(box, y);
+        AppendCentreRun(from, to, y, rows);
     }
     return RegionOfRects(rows);
 }
@@ -101,18 +131,26 @@ QRegion PolygonRegion(const QPolygon& polygon) {
     QList<QRect> runs;
     std::vector<double> crossings;
     for (int y = bounds.top(); y <= bounds.bottom(); ++y) {
-        const double centre = y + 0.5;
-        crossings.clear();
-        for (qsizetype i = 0; i < polygon.size(); ++i) {
-            const QPoint a = polygon[i];
-            const QPoint b = polygon[(i + 1) % polygon.size()];
-            if ((a.y() <= centre) != (b.y() <= centre)) {
-                crossings.push_back(a.x() + (centre - a.y()) * (b.x() - a.x()) / (b.y() - a.y()));
-            }
-        }
-        std::sort(crossings.begin(), crossings.end());
+        CrossingsOfRow(polygon, y, crossings);
         for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
             AppendCentreRun(crossings[i], crossings[i + 1], y, runs);
+        }
+    }
+    return RegionOfRects(runs);
+}
+
+// Clamping the polygon's spans to the ellipse's row by row gives the pixels of
+// both without the cost of intersecting two regions.
+QRegion EllipseAndPolygonRegion(const QRect& box, const QPolygon& polygon) {
+    const QRect rows = box & polygon.boundingRect();
+    QList<QRect> runs;
+    std::vector<double> crossings;
+    for (int y = rows.top(); y <= rows.bottom(); ++y) {
+        const auto [left, right] = CentreRun(EllipseSpanOfRow(box, y));
+        CrossingsOfRow(polygon, y, crossings);
+        for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
+            const auto [from, to] = CentreRun({crossings[i], crossings[i + 1]});
+            AppendRun(std::max(left, from), std::min(right, to), y, runs);
         }
     }
     return RegionOfRects(runs);

@@ -13,6 +13,9 @@ QRegion EllipseRegion(const QRect& box);
 // The pixels whose centres lie inside the polygon, by the even-odd rule.
 QRegion PolygonRegion(const QPolygon& polygon);
 
+// The pixels of both the ellipse in `box` and the polygon, as their two regions intersected.
+QRegion EllipseAndPolygonRegion(const QRect& box, const QPolygon& polygon);
+
 // The region's own border pixels: those with one of their four neighbours outside it.
 QRegion BorderOf(const QRegion& region);
 
