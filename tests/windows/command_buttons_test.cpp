@@ -1,9 +1,7 @@
 #include <QDialog>
-#include <QFontDatabase>
 #include <QPointer>
 #include <QTest>
 
-#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -23,12 +21,7 @@ namespace {
 // file of its own and an English project.
 struct Fixture {
     Fixture() {
-        const std::string data = dir.file("data") + "/";
-        std::filesystem::create_directories(data);
-        h.state.folders = {dir.file("program/"), data, dir.file("temp/")};
-        h.state.iniPath = dir.file("VORN.INI");
-        h.state.settings = StartSettings(data, QFontDatabase::families().value(0).toStdString());
-        h.state.settings.MaxDisplaySize = 4096;
+        test::UseTemporaryFolders(h, dir);
         h.state.project.CurrentFile = dir.file("mine.VRN");
         h.state.project.DepthCover = 1000;
         h.state.project.RockModulus = 2;

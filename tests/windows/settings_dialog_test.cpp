@@ -46,14 +46,7 @@ struct OkCase {
 
 // A dialog over settings whose data folder and settings file are temporary.
 struct Fixture {
-    Fixture() {
-        const std::string data = dir.file("data") + "/";
-        std::filesystem::create_directories(data);
-        h.state.folders = {dir.file("program/"), data, dir.file("temp/")};
-        h.state.iniPath = dir.file("VORN.INI");
-        h.state.settings = StartSettings(data, QFontDatabase::families().value(0).toStdString());
-        h.state.settings.MaxDisplaySize = 4096;
-    }
+    Fixture() { test::UseTemporaryFolders(h, dir); }
     SettingsDialog& Open() {
         dialog = std::make_unique<SettingsDialog>(
             h.ctx, [this] { ++fontApplied; }, [this] { ++displayApplied; });

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QFontDatabase>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
+
+#include <filesystem>
 
 #include "core/app_state.h"
 #include "support/recording_desktop.h"
@@ -10,6 +13,7 @@
 #include "test_support.h"
 #include "ui/context.h"
 #include "ui/drawing/printer_source.h"
+#include "util/settings.h"
 
 namespace vornexa::test {
 
@@ -25,6 +29,17 @@ struct WindowHarness {
     RecordingDesktop desktop;
     UiContext ctx{state, dialogs, printer, desktop};
 };
+
+// Program, data and temporary folders and a settings file of the test's own in
+// `dir`, with the settings a first start would make there.
+inline void UseTemporaryFolders(WindowHarness& h, const TempFolder& dir) {
+    const std::string data = dir.file("data") + "/";
+    std::filesystem::create_directories(data);
+    h.state.folders = {dir.file("program/"), data, dir.file("temp/")};
+    h.state.iniPath = dir.file("VORN.INI");
+    h.state.settings = StartSettings(data, QFontDatabase::families().value(0).toStdString());
+    h.state.settings.MaxDisplaySize = 4096;
+}
 
 // The control of that name; the test ends when the window has none.
 template <class W>
