@@ -206,10 +206,29 @@ class HatchFiller {
     QPainter coverage_;
 };
 
+// Whole pixels of an opaque colour, written straight into the image.
+void FillRects(QImage& image, const QRegion& region, QRgb colour) {
+    for (const QRect& rect : region) {
+        const QRect inside = rect & image.rect();
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            std::fill(row + inside.left(), row + inside.right() + 1, colour);
+        }
+    }
+}
+
 struct Painter {
     QPainter& p;
+    QImage* raster;
     HatchFiller* hatch;
-    void operator()(const FillShape& c) const {
+    bool drawn = false;  // anything on the white paper yet
+
+    void operator()(const FillShape& c) {
+        // White on paper nothing has touched changes no pixel.
+        if (raster != nullptr && !drawn && c.brush == Brush{kWhite, false}) {
+            return;
+        }
+        drawn = true;
         const QPainterPath path = PathOf(c.shape);
         if (c.brush.crossHatch && hatch != nullptr) {
             hatch->Fill(path, ToColor(c.brush.colour));
@@ -225,7 +244,8 @@ struct Painter {
     }
     // Whole pixels in canvas units: a pen on pixel edges would smear over two
     // grey pixels, and the rectangles stay one canvas pixel wide when scaled.
-    void operator()(const FrameShape& c) const {
+    void operator()(const FrameShape& c) {
+        drawn = true;
         const QColor colour = ToColor(c.colour);
         if (c.shape.kind == Shape::Kind::Rectangle) {
             for (const QRect& side : SidesOf(BoxOf(c.shape))) {
@@ -234,16 +254,22 @@ struct Painter {
             return;
         }
         const QRegion border = BorderOf(RegionOf(c.shape));
+        if (raster != nullptr) {
+            FillRects(*raster, p.deviceTransform().map(border), colour.rgb());
+            return;
+        }
         p.save();
         p.setClipRegion(border, Qt::IntersectClip);
         p.fillRect(border.boundingRect(), colour);
         p.restore();
     }
-    void operator()(const DrawLine& c) const {
+    void operator()(const DrawLine& c) {
+        drawn = true;
         p.setPen(QPen(ToColor(c.colour), c.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawLine(QPoint(c.from.x, c.from.y), QPoint(c.to.x, c.to.y));
     }
-    void operator()(const PlaceText& c) const {
+    void operator()(const PlaceText& c) {
+        drawn = true;
         p.setPen(Qt::black);
         p.drawText(QRect(c.topLeft.x, c.topLeft.y, DisplayList::kWidth, 40),
                    Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(c.text));
@@ -265,7 +291,7 @@ void PaintDisplayList(QPainter& painter, const DisplayList& list) {
     if (raster != nullptr) {
         hatch.emplace(painter, *raster);
     }
-    const Painter paint{painter, hatch ? &*hatch : nullptr};
+    Painter paint{painter, raster, hatch ? &*hatch : nullptr};
     for (const DrawCommand& command : list.commands) {
         std::visit(paint, command);
     }
