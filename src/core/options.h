@@ -27,6 +27,8 @@ struct AnalysisOptions {
     float DefaultAzimRightCross = 90;
     float DefaultAzimLeftCross = 270;
     float DefaultAzimHeadGate = 0;
+    float DefaultSigmaHTolerance = 0;
+    int16_t KeepCrossCutAngles = 0;  // crosscuts turn with the entries in the parameters dialog
 
     bool operator==(const AnalysisOptions&) const = default;
 };

@@ -19,6 +19,9 @@ struct Parms {
     int16_t LongType = 0;
     float AzimHeadGate = 0;
     int16_t ShowStress = 1;
+    // Half the width of the band of SigmaH azimuths the layout must hold for,
+    // 0 to 90 degrees; 0 is the exact azimuth alone.
+    float SigmaHTolerance = 0;
 
     bool operator==(const Parms&) const = default;
 };
