@@ -11,6 +11,7 @@
 #include "analysis/orientation.h"
 #include "core/project.h"
 #include "diagrams/diagrams.h"
+#include "ui/drawing/diagram_raster.h"
 #include "ui/drawing/diagram_renderer.h"
 
 namespace vornexa {
@@ -47,6 +48,19 @@ void BM_Redraw(benchmark::State& bench, Parms work) {
     }
 }
 
+// The window's redraws while SigmaH is dragged a degree at a time: what moves
+// is painted, the rest is kept from the redraw before.
+void BM_Drag(benchmark::State& bench, Parms work) {
+    Parms view;
+    DiagramRaster raster;
+    const float start = work.AzimSigmaH;
+    int step = 0;
+    for (auto _ : bench) {
+        work.AzimSigmaH = start + static_cast<float>(step++ % 360);
+        benchmark::DoNotOptimize(raster.Render(Build(work, view), 1.0).constBits());
+    }
+}
+
 void BM_PaintOnly(benchmark::State& bench, Parms work) {
     Parms view;
     const DisplayList list = Build(work, view);
@@ -63,6 +77,8 @@ BENCHMARK_CAPTURE(BM_Redraw, development_sigmaH_0, Development(0))->Unit(benchma
 BENCHMARK_CAPTURE(BM_Redraw, development_sigmaH_45, Development(45))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Redraw, longwall_type_A, Longwall(0))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Redraw, longwall_type_B, Longwall(1))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Drag, development, Development(0))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Drag, longwall_type_A, Longwall(0))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_PaintOnly, development_sigmaH_0, Development(0))
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_PaintOnly, development_sigmaH_45, Development(45))

@@ -9,6 +9,7 @@
 #include "support/window_harness.h"
 #include "test_support.h"
 #include "ui/drawing/diagram_export.h"
+#include "ui/drawing/diagram_raster.h"
 #include "ui/drawing/diagram_renderer.h"
 #include "ui/project/diagram_window.h"
 
@@ -110,6 +111,33 @@ class DiagramPixelsTest : public QObject {
         QFETCH(Parms, work);
         QFETCH(QString, name);
         CompareEveryPixel(Picture(work, 2), name);
+    }
+
+    // The window keeps parts and line coverage from redraw to redraw; what it
+    // shows must still be what a fresh picture of each layout is.
+    void keptPartsDrawAsFresh_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("screen") << qreal(1);
+        QTest::newRow("twice the pixels") << qreal(2);
+    }
+
+    void keptPartsDrawAsFresh() {
+        QFETCH(qreal, ratio);
+        std::vector<Parms> steps(3, test::DevelopmentLayout(0));
+        for (float sigmaH : {1.0f, 2.0f, 2.0f, 2.0f}) {
+            steps.push_back(test::DevelopmentLayout(sigmaH));
+        }
+        Parms turned = steps.back();
+        turned.AzimEntries += 10;
+        steps.insert(steps.end(), {turned, turned, test::LongwallLayout(0, 65, 20),
+                                   test::LongwallLayout(1, 65, 20), test::DevelopmentLayout(2)});
+        DiagramRaster raster;
+        for (size_t i = 0; i < steps.size(); ++i) {
+            Parms view;
+            UpdateViewParms(steps[i], view);
+            const QImage& shown = raster.Render(DiagramOf(view), ratio);
+            QVERIFY2(shown == Picture(steps[i], ratio), qPrintable(QString::number(i)));
+        }
     }
 
     // Vector files keep their shapes and hatch patterns, whatever raster devices are given.

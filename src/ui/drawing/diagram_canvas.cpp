@@ -4,8 +4,6 @@
 
 #include <utility>
 
-#include "ui/drawing/diagram_renderer.h"
-
 namespace vornexa {
 
 DiagramCanvas::DiagramCanvas(QWidget* parent) : QWidget(parent) {
@@ -24,15 +22,15 @@ void DiagramCanvas::Show(DisplayList list) {
 
 void DiagramCanvas::paintEvent(QPaintEvent*) {
     // Moving to a screen of another pixel ratio is the one reason to render again.
-    if (image_.devicePixelRatio() != devicePixelRatioF()) {
+    if (raster_.image().devicePixelRatio() != devicePixelRatioF()) {
         Render();
     }
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), image_);
+    painter.drawImage(QPoint(0, 0), raster_.image());
 }
 
 void DiagramCanvas::Render() {
-    image_ = RenderDisplayList(list_, devicePixelRatioF());
+    raster_.Render(list_, devicePixelRatioF());
 }
 
 }  // namespace vornexa

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "diagrams/display_list.h"
+#include "ui/drawing/diagram_raster.h"
 
 namespace vornexa {
 
@@ -20,7 +21,7 @@ class DiagramCanvas : public QWidget {
     void Show(DisplayList list);
 
     const DisplayList& displayList() const { return list_; }
-    const QImage& image() const { return image_; }
+    const QImage& image() const { return raster_.image(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,7 +30,7 @@ class DiagramCanvas : public QWidget {
     void Render();
 
     DisplayList list_;
-    QImage image_;
+    DiagramRaster raster_;
 };
 
 }  // namespace vornexa

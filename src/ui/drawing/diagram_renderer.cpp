@@ -1,5 +1,6 @@
 #include "ui/drawing/diagram_renderer.h"
 
+#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
@@ -10,6 +11,7 @@
 #include <optional>
 
 #include "ui/drawing/pixel_regions.h"
+#include "ui/drawing/raster_fills.h"
 
 namespace vornexa {
 namespace {
@@ -117,110 +119,11 @@ QPainterPath PathOf(const Shape& shape) {
     return path;
 }
 
-// The image under the painter when its pixels may be written directly: one
-// drawn on whole, unrotated, unclipped and opaquely.
-QImage* RasterTarget(QPainter& p) {
-    QPaintDevice* device = p.device();
-    if (device->devType() != QInternal::Image || p.hasClipping() ||
-        p.deviceTransform().type() > QTransform::TxScale || p.brushOrigin() != QPointF() ||
-        p.opacity() != 1.0 || p.compositionMode() != QPainter::CompositionMode_SourceOver) {
-        return nullptr;
-    }
-    auto* image = static_cast<QImage*>(device);
-    return image->format() == QImage::Format_RGB32 ? image : nullptr;
-}
-
-// Which of the 8 columns of Qt::DiagCrossPattern, repeated on device pixels,
-// row y has on its lines, as bits.
-uint HatchLinesOfRow(int y) {
-    return 1u << (y & 7) | 1u << (7 - (y & 7));
-}
-
-// An opaque colour over a pixel at coverage a (0 to 255), rounded as Qt's
-// raster engine rounds it, channel by channel.
-QRgb Blend(QRgb colour, uint a, QRgb under) {
-    const auto times = [](uint x, uint by) {
-        const uint t = x * by;
-        return (t + (t >> 8) + 0x80) >> 8;
-    };
-    QRgb out = 0;
-    for (int shift = 0; shift < 32; shift += 8) {
-        const uint c = (colour >> shift) & 0xff;
-        const uint u = (under >> shift) & 0xff;
-        out |= (times(c, a) + times(u, 255 - a)) << shift;
-    }
-    return out;
-}
-
-// Each pixel of the canvas in `box`, where `coverage` holds a path's coverage
-// as white filled on black, blended with the pattern's colour or white.
-void BlendHatch(QImage& canvas, const QImage& coverage, const QRect& box, QRgb line) {
-    const QRgb white = QColor(Qt::white).rgb();
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        auto* to = reinterpret_cast<QRgb*>(canvas.scanLine(y));
-        const auto* a = reinterpret_cast<const QRgb*>(coverage.constScanLine(y));
-        const uint onLine = HatchLinesOfRow(y);
-        for (int x = box.left(); x <= box.right(); ++x) {
-            const uint covered = qBlue(a[x]);
-            if (covered == 0) {
-                continue;
-            }
-            const QRgb pattern = (onLine >> (x & 7)) & 1 ? line : white;
-            to[x] = covered == 255 ? pattern : Blend(pattern, covered, to[x]);
-        }
-    }
-}
-
-// Qt blends its hatch brushes in a thread pool, whose hand-offs cost more than
-// the blending: each path is filled once, for its coverage, and blended here.
-// One scratch image and painter serve every hatch of a redraw, as setting them
-// up costs as much as a fill; each fill clears only its own box first.
-class HatchFiller {
-  public:
-    HatchFiller(QPainter& p, QImage& canvas) : p_(p), canvas_(canvas) {}
-
-    void Fill(const QPainterPath& path, const QColor& colour) {
-        const QTransform toDevice = p_.deviceTransform();
-        const QRect box =
-            toDevice.mapRect(path.boundingRect()).toAlignedRect().adjusted(-1, -1, 1, 1) &
-            canvas_.rect();
-        if (box.isEmpty()) {
-            return;
-        }
-        if (!coverage_.isActive()) {
-            scratch_ = QImage(canvas_.size(), QImage::Format_RGB32);
-            coverage_.begin(&scratch_);
-        }
-        coverage_.resetTransform();
-        coverage_.fillRect(box, Qt::black);
-        coverage_.setRenderHints(p_.renderHints());
-        coverage_.setTransform(toDevice);
-        coverage_.fillPath(path, Qt::white);
-        BlendHatch(canvas_, scratch_, box, colour.rgb());
-    }
-
-  private:
-    QPainter& p_;
-    QImage& canvas_;
-    QImage scratch_;
-    QPainter coverage_;
-};
-
-// Whole pixels of an opaque colour, written straight into the image.
-void FillRects(QImage& image, const QRegion& region, QRgb colour) {
-    for (const QRect& rect : region) {
-        const QRect inside = rect & image.rect();
-        for (int y = inside.top(); y <= inside.bottom(); ++y) {
-            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-            std::fill(row + inside.left(), row + inside.right() + 1, colour);
-        }
-    }
-}
-
 struct Painter {
     QPainter& p;
     QImage* raster;
-    HatchFiller* hatch;
+    CoverageFiller* filler;  // on raster images
+    bool keepStrokes;
     bool drawn = false;  // anything on the white paper yet
 
     void operator()(const FillShape& c) {
@@ -230,8 +133,8 @@ struct Painter {
         }
         drawn = true;
         const QPainterPath path = PathOf(c.shape);
-        if (c.brush.crossHatch && hatch != nullptr) {
-            hatch->Fill(path, ToColor(c.brush.colour));
+        if (c.brush.crossHatch && filler != nullptr) {
+            filler->FillHatch(path, ToColor(c.brush.colour));
         } else if (c.brush.crossHatch) {
             // Opaque: the hatch and the white under it in one pass.
             p.setBackgroundMode(Qt::OpaqueMode);
@@ -265,7 +168,11 @@ struct Painter {
     }
     void operator()(const DrawLine& c) {
         drawn = true;
-        p.setPen(QPen(ToColor(c.colour), c.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        if (keepStrokes && filler != nullptr) {
+            filler->Stroke(c);
+            return;
+        }
+        p.setPen(PenOf(c));
         p.drawLine(QPoint(c.from.x, c.from.y), QPoint(c.to.x, c.to.y));
     }
     void operator()(const PlaceText& c) {
@@ -278,24 +185,64 @@ struct Painter {
 
 }  // namespace
 
-void PaintDisplayList(QPainter& painter, const DisplayList& list) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
+QFont DiagramFont() {
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(DisplayList::kFontPoints);
     font.setBold(true);
-    painter.setFont(font);
+    return font;
+}
+
+QRect CanvasBoxOf(const DrawCommand& command, int textLineHeight) {
+    // A pixel of antialiasing around every shape.
+    constexpr int kMargin = 1;
+    const auto shapeBox = [](const Shape& shape) {
+        if (shape.kind == Shape::Kind::Polygon) {
+            return PolygonOf(shape.points).boundingRect();
+        }
+        return BoxOf(shape);
+    };
+    if (const auto* fill = std::get_if<FillShape>(&command)) {
+        return shapeBox(fill->shape).adjusted(-kMargin, -kMargin, kMargin, kMargin);
+    }
+    if (const auto* frame = std::get_if<FrameShape>(&command)) {
+        return shapeBox(frame->shape).adjusted(-kMargin, -kMargin, kMargin, kMargin);
+    }
+    if (const auto* line = std::get_if<DrawLine>(&command)) {
+        const int reach = (line->width + 1) / 2 + kMargin;
+        return QRect(QPoint(line->from.x, line->from.y), QPoint(line->to.x, line->to.y))
+            .normalized()
+            .adjusted(-reach, -reach, reach, reach);
+    }
+    // Text runs to the right edge at most, a line height for each of its lines,
+    // with room for glyphs that overhang their box.
+    const auto& text = std::get<PlaceText>(command);
+    const auto lines = 1 + std::count(text.text.begin(), text.text.end(), '\n');
+    return QRect(text.topLeft.x - 2, text.topLeft.y - 2, DisplayList::kWidth - text.topLeft.x + 2,
+                 static_cast<int>(lines) * textLineHeight + 4);
+}
+
+void PaintDisplayList(QPainter& painter, const DisplayList& list, const std::vector<bool>& skip,
+                      StrokeMemory* strokes) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(DiagramFont());
     painter.fillRect(QRect(0, 0, DisplayList::kWidth, DisplayList::kHeight), Qt::white);
     QImage* raster = RasterTarget(painter);
-    std::optional<HatchFiller> hatch;
+    std::optional<CoverageFiller> filler;
     if (raster != nullptr) {
-        hatch.emplace(painter, *raster);
+        filler.emplace(painter, *raster, strokes);
     }
-    Painter paint{painter, raster, hatch ? &*hatch : nullptr};
-    for (const DrawCommand& command : list.commands) {
-        std::visit(paint, command);
+    Painter paint{painter, raster, filler ? &*filler : nullptr, strokes != nullptr};
+    for (size_t i = 0; i < list.commands.size(); ++i) {
+        if (i >= skip.size() || !skip[i]) {
+            std::visit(paint, list.commands[i]);
+        }
     }
     painter.restore();
+}
+
+void PaintDisplayList(QPainter& painter, const DisplayList& list) {
+    PaintDisplayList(painter, list, {}, nullptr);
 }
 
 QImage RenderDisplayList(const DisplayList& list, qreal devicePixelRatio) {
