@@ -246,16 +246,25 @@ void MainWindow::CreateCentralArea() {
     lblver_->setObjectName(QStringLiteral("lblver"));
     layout->addWidget(lblver_, 0, Qt::AlignRight | Qt::AlignTop);
     layout->addWidget(new LogoWidget(central), 1);
-    txtMain_ = new QPlainTextEdit(central);
-    txtMain_->setObjectName(QStringLiteral("txtMain"));
-    txtMain_->setReadOnly(true);
-    // Until the settings show it.
-    txtMain_->hide();
-    txtMain_->setStyleSheet(
-        QStringLiteral("QPlainTextEdit { background: rgb(192,192,192); "
-                       "color: black; }"));
-    layout->addWidget(txtMain_);
     setCentralWidget(central);
+}
+
+// A text box costs more to make than the rest of the window, and the history
+// is mostly hidden at start-up: it is made when first wanted.
+QPlainTextEdit* MainWindow::history() {
+    if (txtMain_ == nullptr) {
+        txtMain_ = new QPlainTextEdit(centralWidget());
+        txtMain_->setObjectName(QStringLiteral("txtMain"));
+        txtMain_->setReadOnly(true);
+        txtMain_->hide();
+        txtMain_->setStyleSheet(
+            QStringLiteral("QPlainTextEdit { background: rgb(192,192,192); "
+                           "color: black; }"));
+        centralWidget()->layout()->addWidget(txtMain_);
+        historyFontDue_ = true;
+        ShowHistoryText();
+    }
+    return txtMain_;
 }
 
 void MainWindow::Form_Load() {
@@ -294,7 +303,7 @@ void MainWindow::ApplyDisplaySettings() {
 void MainWindow::ApplyHistoryFont() {
     // Loading a font is slow at start-up, where the history is mostly hidden:
     // a hidden history takes its font when it shows.
-    historyFontDue_ = txtMain_->isHidden();
+    historyFontDue_ = txtMain_ == nullptr || txtMain_->isHidden();
     if (historyFontDue_) {
         return;
     }
@@ -314,6 +323,9 @@ void MainWindow::RefreshCaption() {
 }
 
 void MainWindow::ShowHistoryText() {
+    if (txtMain_ == nullptr) {
+        return;
+    }
     txtMain_->setPlainText(
         Q(state_.messages.log.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     txtMain_->verticalScrollBar()->setValue(txtMain_->verticalScrollBar()->maximum());
@@ -629,7 +641,7 @@ void MainWindow::mnuUtilItem_Click(int index) {
             ToggleHistoryWindow();
             break;
         case 7:
-            if (txtMain_->isVisible()) {
+            if (txtMain_ != nullptr && txtMain_->isVisible()) {
                 QGuiApplication::clipboard()->setText(Q(state_.messages.log.text()));
             }
             break;
@@ -639,14 +651,17 @@ void MainWindow::mnuUtilItem_Click(int index) {
 }
 
 void MainWindow::ToggleHistoryWindow() {
-    const bool visible = !txtMain_->isVisibleTo(this);
+    const bool visible = txtMain_ == nullptr || !txtMain_->isVisibleTo(this);
     ShowHistoryWindow(visible);
     utilItems_[6]->setText(visible ? tr("Close History &Window") : tr("Restore History &Window"));
     utilItems_[7]->setEnabled(visible);
 }
 
 void MainWindow::ShowHistoryWindow(bool visible) {
-    txtMain_->setVisible(visible);
+    if (!visible && txtMain_ == nullptr) {
+        return;
+    }
+    history()->setVisible(visible);
     if (visible && historyFontDue_) {
         ApplyHistoryFont();
     }

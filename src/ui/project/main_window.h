@@ -55,7 +55,7 @@ class MainWindow : public QMainWindow {
     QAction* utilItem(int index) const { return utilItems_[static_cast<size_t>(index)]; }
     QAction* helpItem(int index) const { return helpItems_[static_cast<size_t>(index)]; }
     QAction* toolbarButton(int index) const { return toolButtons_[static_cast<size_t>(index)]; }
-    QPlainTextEdit* history() const { return txtMain_; }
+    QPlainTextEdit* history();
     ParametersDialog* parametersDialog() const;
 
   protected:
