@@ -234,4 +234,21 @@ const char* OrientationWord(Orientation o) {
     return "";
 }
 
+const char* ReliefCoverWord(ReliefCover cover) {
+    switch (cover) {
+        case ReliefCover::Whole:
+            return "Relief";
+        case ReliefCover::Part:
+            return "Partly Relief";
+        case ReliefCover::None:
+            return "Concentration";
+    }
+    return "";
+}
+
+float BandEnd(float sigmaH, float tolerance, int side) {
+    return static_cast<float>(
+        IntoCircle(static_cast<double>(sigmaH) + side * static_cast<double>(tolerance)));
+}
+
 }  // namespace vornexa

@@ -83,5 +83,10 @@ std::vector<ReliefInterval> ReliefIntervals(const std::vector<LongwallSweepRow>&
 
 // "Good", "Moderate", "Difficult".
 const char* OrientationWord(Orientation o);
+// "Relief" (the whole band), "Partly Relief", "Concentration" (none of it).
+const char* ReliefCoverWord(ReliefCover cover);
+
+// An end of the band, brought within 0..360 by one turn.
+float BandEnd(float sigmaH, float tolerance, int side);
 
 }  // namespace vornexa
