@@ -56,8 +56,8 @@ void WidenByInnerPoints(OpeningBand& band, double opening, const Span& span) {
     }
 }
 
-// Where the headgate angle, taken modulo 180, starts and how far it runs as
-// SigmaH crosses the band; it rises with SigmaH for Type A and falls for Type B.
+// Percent and state repeat every 180 degrees of the headgate angle, which moves
+// one for one with SigmaH: up for Type A, down for Type B.
 double HeadgateAngleMod180(const Parms& view, double sigmaH) {
     Parms at = view;
     at.AzimSigmaH = static_cast<float>(IntoCircle(sigmaH));
@@ -137,6 +137,7 @@ HeadgateBand HeadgateBandOf(const Parms& view) {
     const float highEndPct = HeadgatePctAt(view, high);
     HeadgateBand band{std::min(lowEndPct, highEndPct), std::max(lowEndPct, highEndPct),
                       ReliefCover::None};
+    // The band seen as the angle rising from `start` over 2t.
     const double start = HeadgateAngleMod180(view, view.LongType == 1 ? high : low);
     const double width = 2 * t;
     if (PassesInside(start, width, 69)) {

@@ -68,7 +68,8 @@ struct DevelopmentInterval {
 };
 
 // Runs with the same three classes, best first: the worst of the three, then
-// the entries' class, then the wider run, then the lower azimuth.
+// the entries' class, then the wider run, then the lower azimuth. A run that
+// reaches the end of the sweep is not joined to one at its start.
 std::vector<DevelopmentInterval> RankDevelopmentIntervals(
     const std::vector<DevelopmentSweepRow>& rows);
 
