@@ -99,24 +99,6 @@ TEST(HeadgateBand, CoversEverySigmaHOfTheBand) {
     }
 }
 
-TEST(SweepDevelopment, CrosscutsFollowTheEntriesWithinATurn) {
-    Parms view;
-    view.AzimEntries = 10;
-    view.AzimLeftCross = 280;
-    view.AzimRightCross = 100;
-    const auto rows = SweepDevelopment(view, 90, 360);
-    ASSERT_EQ(rows.size(), 4u);
-    const float left[] = {270, 0, 90, 180};
-    const float right[] = {90, 180, 270, 0};
-    for (size_t i = 0; i < rows.size(); ++i) {
-        EXPECT_FLOAT_EQ(rows[i].entries, 90.0f * i);
-        EXPECT_FLOAT_EQ(rows[i].leftCross, left[i]);
-        EXPECT_FLOAT_EQ(rows[i].rightCross, right[i]);
-    }
-    EXPECT_EQ(rows[0].entriesWorst, O::Good);
-    EXPECT_EQ(rows[0].leftWorst, O::Difficult);
-}
-
 TEST(RankDevelopmentIntervals, BestWorstClassFirstThenEntriesThenWidth) {
     auto row = [](float azimuth, O entries, O left, O right) {
         return DevelopmentSweepRow{azimuth, 0, 0, entries, left, right};
