@@ -270,8 +270,10 @@ ProjectReadResult ReadProjectText(std::string_view text, ProjectRecord& project)
             read.ProjParms.SigmaHTolerance =
                 reader.Keyed(kToleranceKey, "SigmaH tolerance", kToleranceMax).value_or(0);
         } else {
-            // The older format stores none: the new-project values of the file's units.
+            // The older format stores none: the new-project values of the file's units,
+            // and the exact SigmaH azimuth alone.
             SetNewProjectStress(read);
+            read.ProjParms.SigmaHTolerance = 0;
         }
     } catch (const ReadFailure& failure) {
         return {failure.kind, failure.message};

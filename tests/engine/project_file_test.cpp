@@ -222,8 +222,12 @@ TEST_F(ProjectFileTest, ToleranceLineFollowsTheLastItemOnlyWhenSet) {
     state.project.ProjParms.SigmaHTolerance = 3;
     ASSERT_TRUE(Open(saved));
     EXPECT_EQ(state.project.ProjParms.SigmaHTolerance, 12.5f);
+    state.options.DefaultSigmaHTolerance = 15;
     ASSERT_TRUE(Open(kNewProjectFile));
     EXPECT_EQ(state.project.ProjParms.SigmaHTolerance, 0.0f) << "no line: the exact azimuth";
+    const std::string old = std::string(kNewProjectFile).replace(0, 8, "VORN_200");
+    ASSERT_TRUE(Open(old.substr(0, old.find(" 0 \r\n 1000 "))));
+    EXPECT_EQ(state.project.ProjParms.SigmaHTolerance, 0.0f) << "nor in the older format";
     ASSERT_TRUE(Open(std::string(kNewProjectFile) + "SigmaHTolerance=90\r\n"));
     EXPECT_EQ(state.project.ProjParms.SigmaHTolerance, 90.0f);
     ASSERT_TRUE(Open(std::string(kNewProjectFile) + "Notes of another program\r\n"))
