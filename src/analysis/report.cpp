@@ -1,6 +1,7 @@
 #include "analysis/report.h"
 
 #include "analysis/orientation.h"
+#include "analysis/sigma_band.h"
 #include "core/app_state.h"
 #include "core/tables.h"
 #include "util/numbers.h"
@@ -53,6 +54,49 @@ std::string ParametersText(const Parms& p) {
     return out;
 }
 
+std::string Range(std::string_view low, std::string_view high) {
+    return std::string(low) + " to " + std::string(high);
+}
+
+std::string ClassRange(const OpeningBand& band) {
+    return band.best == band.worst ? std::string(OrientationWord(band.best))
+                                   : Range(OrientationWord(band.best), OrientationWord(band.worst));
+}
+
+std::string OpeningBandResult(std::string_view name, std::string_view classLabel, float opening,
+                              const Parms& work) {
+    const OpeningBand band = OpeningBandOf(opening, work.AzimSigmaH, work.SigmaHTolerance);
+    std::string out =
+        Line("Angle Range of " + std::string(name) + " to SigmaH",
+             Degrees(Range(FormatFixed(band.lowAngle, 0), FormatFixed(band.highAngle, 0))));
+    out += std::string(classLabel) + " over the Band: " + ClassRange(band) + " Conditions" +
+           std::string(kCrLf);
+    return out;
+}
+
+// Follows the results when the project allows for a band of SigmaH azimuths.
+std::string BandText(const Parms& work, const Parms& view) {
+    const std::string crlf(kCrLf);
+    const float t = work.SigmaHTolerance;
+    std::string out = crlf + crlf + "[SIGMAH BAND]" + crlf;
+    out += Line("SigmaH Tolerance", Degrees("+/- " + FormatSingle(t)));
+    out += Line("SigmaH Band", Degrees(Range(FormatSingle(BandEnd(work.AzimSigmaH, t, -1)),
+                                             FormatSingle(BandEnd(work.AzimSigmaH, t, 1)))));
+    if (work.PlanType == kPlanDevelopment) {
+        out += crlf + OpeningBandResult("Entries", "Entry Orientation", work.AzimEntries, work);
+        out += crlf + OpeningBandResult("Left Cross Cut", "Left Cross Cut Orientation",
+                                        work.AzimLeftCross, work);
+        out += crlf + OpeningBandResult("Right Cross Cut", "Right Cross Cut Orientation",
+                                        work.AzimRightCross, work);
+    } else {
+        const HeadgateBand band = HeadgateBandOf(view);
+        out += crlf + Line("Headgate Stress Level Range",
+                           Range(FormatFixed(band.lowPct, 2), FormatFixed(band.highPct, 2)) + "%");
+        out += "Stress State over the Band: " + std::string(ReliefCoverWord(band.relief)) + crlf;
+    }
+    return out;
+}
+
 }  // namespace
 
 void LoadOutBuf0(AppState& state, int /*ignored*/) {
@@ -96,6 +140,9 @@ std::string ResultsText(const Parms& work, const Parms& view) {
                (relief ? "Relief" : "Concentration") + crlf;
     }
     out += crlf + "Close this window and Click on View to view graphs. ";
+    if (work.SigmaHTolerance > 0) {
+        out += BandText(work, view);
+    }
     return out;
 }
 

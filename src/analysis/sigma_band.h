@@ -68,7 +68,8 @@ struct DevelopmentInterval {
 };
 
 // Runs with the same three classes, best first: the worst of the three, then
-// the entries' class, then the wider run, then the lower azimuth.
+// the entries' class, then the wider run, then the lower azimuth. A run that
+// reaches the end of the sweep is not joined to one at its start.
 std::vector<DevelopmentInterval> RankDevelopmentIntervals(
     const std::vector<DevelopmentSweepRow>& rows);
 
@@ -83,5 +84,10 @@ std::vector<ReliefInterval> ReliefIntervals(const std::vector<LongwallSweepRow>&
 
 // "Good", "Moderate", "Difficult".
 const char* OrientationWord(Orientation o);
+// "Relief" (the whole band), "Partly Relief", "Concentration" (none of it).
+const char* ReliefCoverWord(ReliefCover cover);
+
+// An end of the band, brought within 0..360 by one turn.
+float BandEnd(float sigmaH, float tolerance, int side);
 
 }  // namespace vornexa

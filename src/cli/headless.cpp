@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "analysis/report.h"
+#include "analysis/sigma_band.h"
 #include "core/app_state.h"
 #include "core/project_file.h"
 #include "core/startup.h"
@@ -72,6 +73,47 @@ int Stress(AppState& state, const std::string& path, std::ostream& out) {
     return 0;
 }
 
+// The finder's table: every azimuth from 0 to below a full turn.
+void WriteSweep(const Parms& p, double step, std::ostream& out) {
+    constexpr double kTurn = 360;
+    if (p.PlanType == kPlanDevelopment) {
+        out << "azimuth,entries,left_crosscut,right_crosscut,left_crosscut_azimuth,"
+               "right_crosscut_azimuth\n";
+        for (const DevelopmentSweepRow& row : SweepDevelopment(p, step, kTurn)) {
+            out << FormatSingle(row.entries) << ',' << OrientationWord(row.entriesWorst) << ','
+                << OrientationWord(row.leftWorst) << ',' << OrientationWord(row.rightWorst) << ','
+                << FormatSingle(row.leftCross) << ',' << FormatSingle(row.rightCross) << '\n';
+        }
+        return;
+    }
+    out << "azimuth,worst_headgate_pct,state\n";
+    for (const LongwallSweepRow& row : SweepLongwall(p, step, kTurn)) {
+        out << FormatSingle(row.headgate) << ',' << FormatFixed(row.worstPct, 2) << ','
+            << ReliefCoverWord(row.relief) << '\n';
+    }
+}
+
+int Sweep(const std::vector<std::string>& args, const PlatformInfo& platform, std::ostream& out,
+          std::ostream& err) {
+    double step = 1;
+    if (args.size() == 4) {
+        const std::optional<double> value = ParseNumberField(args[3]);
+        if (args[2] != "--step" || !value || !(*value > 0 && *value <= 90)) {
+            err << "Invalid step '" << args[3]
+                << "': give --step DEG, a number of degrees above 0 and at most 90\n";
+            return kUsageError;
+        }
+        step = *value;
+    }
+    StderrPresenter presenter(err);
+    AppState state(presenter);
+    if (!OpenProjectHeadless(state, platform, args[1])) {
+        return kFailure;
+    }
+    WriteSweep(state.project.ProjParms, step, out);
+    return 0;
+}
+
 int Convert(const std::string& quantityName, const std::string& value, const std::string& unitName,
             std::ostream& out, std::ostream& err) {
     const std::optional<Quantity> quantity = FindQuantity(quantityName);
@@ -132,6 +174,13 @@ std::string UsageText() {
            "                               (.png of 457 x 465 pixels, .svg or .pdf)\n"
            "  vornexa --graph FILE OUT     write the stress graph of a longwall project to OUT\n"
            "                               (.png of 640 x 480 pixels, .svg or .pdf)\n"
+           "  vornexa --sweep FILE [--step DEG]\n"
+           "                               print as CSV, for every azimuth from 0 to below 360\n"
+           "                               in steps of DEG (default 1, above 0 and at most 90),\n"
+           "                               the worst class over the SigmaH band of the entries,\n"
+           "                               left and right crosscut (which keep their angles to\n"
+           "                               the entries), or the worst-case headgate stress\n"
+           "                               percent and the state over the band\n"
            "  vornexa --convert QUANTITY VALUE UNIT\n"
            "                               print VALUE in every unit of QUANTITY\n"
            "  vornexa --help               print this text\n"
@@ -166,6 +215,9 @@ std::optional<int> RunHeadless(const std::vector<std::string>& args, const Platf
     }
     if (command == "--convert" && operands == 3) {
         return Convert(args[1], args[2], args[3], out, err);
+    }
+    if (command == "--sweep" && (operands == 1 || operands == 3)) {
+        return Sweep(args, platform, out, err);
     }
     if ((command == "--report" || command == "--stress") && operands == 1) {
         StderrPresenter presenter(err);

@@ -11,7 +11,7 @@ namespace vornexa {
 
 struct PlatformInfo;
 
-// Runs a headless command (--report, --stress, --convert, --help, --version) and
+// Runs a headless command (--report, --stress, --sweep, --convert, --help, --version) and
 // returns its exit status; nullopt when the arguments ask for no headless command.
 // Writes no settings and opens no window.
 std::optional<int> RunHeadless(const std::vector<std::string>& args, const PlatformInfo& platform,

@@ -18,6 +18,9 @@ namespace {
 
 constexpr std::string_view kStartDesc = "##StartDesc##";
 constexpr std::string_view kEndDesc = "##EndDesc##";
+// After the last item, so that readers which stop there never see it.
+constexpr std::string_view kToleranceKey = "SigmaHTolerance=";
+constexpr double kToleranceMax = 90;
 
 // A blank in place of the sign of a value that is not negative, and one after it.
 std::string SignFramed(bool negative, const std::string& number) {
@@ -84,6 +87,23 @@ class LineReader {
             Fail(what, field_, "is outside the range of a 16-bit integer");
         }
         return *value;
+    }
+
+    // The value of the line after the last item when it is `key` followed by a
+    // number from 0 to `highest` and nothing else; any other line is not ours.
+    std::optional<float> Keyed(std::string_view key, std::string_view what, double highest) {
+        if (next_ >= lines_.size() || !lines_[next_].starts_with(key)) {
+            return std::nullopt;
+        }
+        const std::string_view token = TrimBlanks(std::string_view(Next()).substr(key.size()));
+        const std::optional<double> value = ParseNumberField(token);
+        if (!value || !std::isfinite(*value)) {
+            Fail(what, token, token.empty() ? "holds no number" : "is not a number");
+        }
+        if (*value < 0 || *value > highest) {
+            Fail(what, token, "is outside 0 to " + NumberToText(static_cast<int>(highest)));
+        }
+        return static_cast<float>(*value);
     }
 
     float Single(std::string_view what) {
@@ -224,6 +244,9 @@ std::string ProjectFileText(const ProjectRecord& project) {
     line(IntegerField(project.StressRegion));
     line(NumberField(project.DepthCover));
     line(NumberField(project.RockModulus));
+    if (p.SigmaHTolerance != 0) {
+        line(std::string(kToleranceKey) + NumberToText(p.SigmaHTolerance));
+    }
     return text;
 }
 
@@ -244,9 +267,13 @@ ProjectReadResult ReadProjectText(std::string_view text, ProjectRecord& project)
             read.StressRegion = reader.Index("stress region", kStressRegions.size() - 1);
             read.DepthCover = reader.Single("depth of cover");
             read.RockModulus = reader.Single("rock modulus");
+            read.ProjParms.SigmaHTolerance =
+                reader.Keyed(kToleranceKey, "SigmaH tolerance", kToleranceMax).value_or(0);
         } else {
-            // The older format stores none: the new-project values of the file's units.
+            // The older format stores none: the new-project values of the file's units,
+            // and the exact SigmaH azimuth alone.
             SetNewProjectStress(read);
+            read.ProjParms.SigmaHTolerance = 0;
         }
     } catch (const ReadFailure& failure) {
         return {failure.kind, failure.message};

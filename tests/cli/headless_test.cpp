@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -24,6 +25,16 @@ const char* const kDevelopment =
 std::string BadPlanType() {
     std::string text = kDevelopment;
     return text.replace(text.find("##EndDesc##\r\n") + 13, 3, " 9 ");
+}
+
+// The development project with SigmaH 335 and a band of +-20 degrees, or the
+// same as a Type B longwall with its headgate at 0.
+std::string Banded(bool longwall) {
+    std::string text = longwall ? BadPlanType().replace(BadPlanType().find(" 9 "), 3, " 1 ")
+                                : std::string(kDevelopment);
+    text.replace(text.find("0\r\n30\r\n"), 1, "335");
+    text.replace(text.find("\r\n 0 \r\n0\r\n 1 "), 5, "\r\n 1 ");
+    return text + "SigmaHTolerance=20\r\n";
 }
 
 class HeadlessTest : public testing::Test {
@@ -107,6 +118,69 @@ TEST_F(HeadlessTest, ReportFailuresGoToStandardError) {
     }
 }
 
+TEST_F(HeadlessTest, ReportAddsTheBandAfterTheUnchangedText) {
+    const std::string band =
+        "\r\n\r\n[SIGMAH BAND]\r\n"
+        "SigmaH Tolerance..................................+/- 20 (degrees)\r\n"
+        "SigmaH Band.......................................315 to 355 (degrees)\r\n\r\n";
+    struct Case {
+        bool longwall;
+        std::string section;
+    };
+    const Case cases[] = {
+        {false, band +
+                    "Angle Range of Entries to SigmaH..................35 to 120 (degrees)\r\n"
+                    "Entry Orientation over the Band: Moderate to Difficult Conditions\r\n\r\n"
+                    "Angle Range of Left Cross Cut to SigmaH...........15 to 55 (degrees)\r\n"
+                    "Left Cross Cut Orientation over the Band: Good to Moderate Conditions\r\n"
+                    "\r\n"
+                    "Angle Range of Right Cross Cut to SigmaH..........25 to 120 (degrees)\r\n"
+                    "Right Cross Cut Orientation over the Band: Good to Difficult Conditions\r\n"},
+        {true, band + "Headgate Stress Level Range.......................19.22 to 83.46%\r\n"
+                      "Stress State over the Band: Concentration\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.longwall ? "longwall" : "development");
+        std::string exact = Banded(c.longwall);
+        exact.erase(exact.find("SigmaHTolerance"));
+        ASSERT_EQ(Run({"--report", Write("p.VRN", exact)}), 0);
+        const std::string unbanded = out.str();
+        ASSERT_EQ(Run({"--report", Write("p.VRN", Banded(c.longwall))}), 0) << err.str();
+        EXPECT_EQ(out.str(), unbanded + c.section);
+    }
+}
+
+TEST_F(HeadlessTest, SweepPrintsTheFindersTableAsCsv) {
+    ASSERT_EQ(Run({"--sweep", Write("l.VRN", Banded(true)), "--step", "45"}), 0) << err.str();
+    EXPECT_EQ(out.str(),
+              "azimuth,worst_headgate_pct,state\n0,83.46,Concentration\n45,100.00,Concentration\n"
+              "90,80.78,Relief\n135,12.84,Partly Relief\n180,83.46,Concentration\n"
+              "225,100.00,Concentration\n270,80.78,Relief\n315,12.84,Partly Relief\n");
+    ASSERT_EQ(Run({"--sweep", Write("d.VRN", Banded(false))}), 0) << err.str();
+    const std::string csv = out.str();
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 361) << "header and 0 to 359";
+    EXPECT_EQ(csv.rfind("azimuth,entries,left_crosscut,right_crosscut,", 0), 0u);
+    EXPECT_NE(csv.find("\n30,Difficult,Moderate,Difficult,120,200\n"), std::string::npos)
+        << "the crosscuts keep their angles to the entries";
+    EXPECT_NE(csv.find("\n270,Difficult,Moderate,Difficult,0,80\n"), std::string::npos)
+        << "and stay within 0..360";
+}
+
+TEST_F(HeadlessTest, SweepRefusesABadStep) {
+    const std::string path = Write("d.VRN", Banded(false));
+    for (const char* step : {"0", "-5", "90.5", "abc", "", "nan"}) {
+        SCOPED_TRACE(step);
+        EXPECT_EQ(Run({"--sweep", path, "--step", step}), 2);
+        EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(err.str(),
+                  "Invalid step '" + std::string(step) +
+                      "': give --step DEG, a number of degrees above 0 and at most 90\n");
+    }
+    EXPECT_EQ(Run({"--sweep", path, "--stop", "5"}), 2) << "an unknown option is no step";
+    EXPECT_EQ(Run({"--sweep", path, "--step"}), 2);
+    EXPECT_EQ(Run({"--sweep", (root / "missing.VRN").string()}), 1);
+}
+
 TEST_F(HeadlessTest, StressPrintsCaptionTabAndValue) {
     ASSERT_EQ(Run({"--stress", Write("p.VRN", kDevelopment)}), 0);
     EXPECT_EQ(out.str(), "Horizontal Stress (psi)\t2162\n");
@@ -135,6 +209,7 @@ TEST_F(HeadlessTest, UsageVersionAndUnknownCommands) {
     EXPECT_EQ(out.str(), "Vornexa 1.0.00\n");
     EXPECT_EQ(Run({"--help"}), 0);
     EXPECT_NE(out.str().find("\"tonsF (short)\""), std::string::npos);
+    EXPECT_NE(out.str().find("vornexa --sweep FILE [--step DEG]"), std::string::npos);
     EXPECT_EQ(Run({"--report"}), 2);
     EXPECT_EQ(Run({"--frobnicate"}), 2);
     EXPECT_FALSE(RunHeadless({"project.VRN"}, platform, out, err).has_value());
@@ -171,6 +246,8 @@ TEST(HeadlessExecutable, ExitsWithTheCommandStatus) {
     EXPECT_EQ(output, "in\t39.3700787401575\nft\t3.28083989501312\ncm\t100\nm\t1\n");
     EXPECT_EQ(run("--report /nonexistent/x.VRN", output), 1);
     EXPECT_EQ(run("--bogus", output), 2);
+    EXPECT_EQ(run("--sweep /nonexistent/x.VRN --step 0", output), 2);
+    EXPECT_EQ(output, "");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/app_state.h"
 #include "core/help_book.h"
 #include "core/project_commands.h"
+#include "core/project_file.h"
 #include "core/tables.h"
 #include "stress/stress_estimate.h"
 #include "test_support.h"
@@ -187,6 +188,18 @@ TEST(HelpExamples, UnitConversionsMatchTheConverter) {
         }
     }
     EXPECT_NE(html.find("1 MPa = 145.037737733751 psi"), std::string::npos);
+}
+
+TEST(HelpExamples, ToleranceLineAndItsMessageMatchTheProjectFile) {
+    const std::string html = Page("project_file.html");
+    ProjectRecord project;
+    project.ProjParms.SigmaHTolerance = 12.5f;
+    const std::vector<std::string> lines = SplitLines(ProjectFileText(project));
+    EXPECT_NE(html.find("<pre>\n" + lines.back() + "\n</pre>"), std::string::npos) << lines.back();
+    std::string text = ProjectFileText(project);
+    text.replace(text.find("=12.5"), 5, "=95");
+    const ProjectReadResult result = ReadProjectText(text, project);
+    EXPECT_NE(html.find('"' + result.message + '"'), std::string::npos) << result.message;
 }
 
 TEST(HelpExamples, ProjectUnitConversionMatchesTheEngine) {

@@ -215,6 +215,47 @@ TEST_F(ProjectFileTest, RejectsValuesTheProgramCannotUseAndNamesLineAndValue) {
     }
 }
 
+TEST_F(ProjectFileTest, ToleranceLineFollowsTheLastItemOnlyWhenSet) {
+    state.project.ProjParms.SigmaHTolerance = 12.5f;
+    const std::string saved = Save();
+    EXPECT_EQ(saved, std::string(kNewProjectFile) + "SigmaHTolerance=12.5\r\n");
+    state.project.ProjParms.SigmaHTolerance = 3;
+    ASSERT_TRUE(Open(saved));
+    EXPECT_EQ(state.project.ProjParms.SigmaHTolerance, 12.5f);
+    state.options.DefaultSigmaHTolerance = 15;
+    ASSERT_TRUE(Open(kNewProjectFile));
+    EXPECT_EQ(state.project.ProjParms.SigmaHTolerance, 0.0f) << "no line: the exact azimuth";
+    const std::string old = std::string(kNewProjectFile).replace(0, 8, "VORN_200");
+    ASSERT_TRUE(Open(old.substr(0, old.find(" 0 \r\n 1000 "))));
+    EXPECT_EQ(state.project.ProjParms.SigmaHTolerance, 0.0f) << "nor in the older format";
+    ASSERT_TRUE(Open(std::string(kNewProjectFile) + "SigmaHTolerance=90\r\n"));
+    EXPECT_EQ(state.project.ProjParms.SigmaHTolerance, 90.0f);
+    ASSERT_TRUE(Open(std::string(kNewProjectFile) + "Notes of another program\r\n"))
+        << "a line that is not ours stays ignored, as before";
+}
+
+TEST_F(ProjectFileTest, RejectsAMalformedToleranceLineAndNamesIt) {
+    struct Case {
+        std::string line;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"SigmaHTolerance=abc", "Line 19 (SigmaH tolerance): 'abc' is not a number"},
+        {"SigmaHTolerance=12.5x", "Line 19 (SigmaH tolerance): '12.5x' is not a number"},
+        {"SigmaHTolerance=", "Line 19 (SigmaH tolerance) holds no number"},
+        {"SigmaHTolerance=nan", "Line 19 (SigmaH tolerance): 'nan' is not a number"},
+        {"SigmaHTolerance=90.5", "Line 19 (SigmaH tolerance): '90.5' is outside 0 to 90"},
+        {"SigmaHTolerance=-1", "Line 19 (SigmaH tolerance): '-1' is outside 0 to 90"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        presenter.shown.clear();
+        EXPECT_FALSE(Open(std::string(kNewProjectFile) + c.line + "\r\n"));
+        ASSERT_EQ(presenter.shown.size(), 1u);
+        EXPECT_EQ(presenter.shown[0].text, "Invalid file format\r\n" + c.message);
+    }
+}
+
 TEST_F(ProjectFileTest, FileEndingEarlyRaisesInputPastEndAndKeepsTheOpenProject) {
     const std::string full = kNewProjectFile;
     for (const std::string& cut :
@@ -388,7 +429,8 @@ TEST_F(ProjectFileTest, RoundTripOfRandomProjects) {
                        azimuth(),
                        static_cast<int16_t>(pick(0, 1)),
                        azimuth(),
-                       static_cast<int16_t>(pick(0, 1))};
+                       static_cast<int16_t>(pick(0, 1)),
+                       pick(0, 1) == 0 ? 0.0f : static_cast<float>(pick(1, 90000) / 1000.0)};
         p.StressRegion = static_cast<int16_t>(pick(0, 4));
         p.DepthCover = static_cast<float>(pick(1, 999999) / 100.0);
         p.RockModulus = static_cast<float>(pick(1, 1000) / 10.0);
