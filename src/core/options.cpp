@@ -28,6 +28,8 @@ void AnalysisOptionKeys(const Keys& keys, Options& o) {
     keys.Real("DefaultAzimRightCross", o.DefaultAzimRightCross, "1");
     keys.Real("DefaultAzimLeftCross", o.DefaultAzimLeftCross, "1");
     keys.Real("DefaultAzimHeadGate", o.DefaultAzimHeadGate, "1");
+    keys.Real("DefaultSigmaHTolerance", o.DefaultSigmaHTolerance, 0, 90, "0");
+    keys.Int("KeepCrossCutAngles", o.KeepCrossCutAngles, 0, 1, "0");
 }
 
 template <typename Keys, typename Graph>

@@ -15,6 +15,7 @@ Parms NewProjectParms(const AnalysisOptions& options) {
     p.LongType = 0;
     p.AzimHeadGate = options.DefaultAzimHeadGate;
     p.ShowStress = options.EnableStressGraph == 1 ? 1 : 0;
+    p.SigmaHTolerance = options.DefaultSigmaHTolerance;
     return p;
 }
 

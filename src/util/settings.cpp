@@ -169,6 +169,14 @@ void IniSectionReader::Real(std::string_view key, float& value, std::string_view
         std::abs(number) <= std::numeric_limits<float>::max() ? static_cast<float>(number) : 0.0f;
 }
 
+void IniSectionReader::Real(std::string_view key, float& value, double min, double max,
+                            std::string_view fallback) const {
+    Real(key, value, fallback);
+    if (!(value >= min && value <= max)) {
+        value = static_cast<float>(min);
+    }
+}
+
 // Font sizes compare with the range before they are rounded.
 void IniSectionReader::FontSize(std::string_view key, float& value) const {
     double number = LeadingNumber(ReadIniValue(ini_, section_, key));
@@ -190,6 +198,11 @@ void IniSectionWriter::Int(std::string_view key, int value, double, double,
 }
 
 void IniSectionWriter::Real(std::string_view key, float value, std::string_view) const {
+    WriteIniValue(ini_, section_, key, value);
+}
+
+void IniSectionWriter::Real(std::string_view key, float value, double, double,
+                            std::string_view) const {
     WriteIniValue(ini_, section_, key, value);
 }
 

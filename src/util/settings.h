@@ -79,6 +79,9 @@ class IniSectionReader {
              std::string_view fallback = {}) const;
     // Leading-number rule; a value beyond single precision reads as 0.
     void Real(std::string_view key, float& value, std::string_view fallback) const;
+    // As above, then the range rule: a value outside min..max reads as min.
+    void Real(std::string_view key, float& value, double min, double max,
+              std::string_view fallback) const;
     // Leading-number rule, then the range rule from 7 to 24.
     void FontSize(std::string_view key, float& value) const;
     // At most 254 characters.
@@ -96,6 +99,7 @@ class IniSectionWriter {
     IniSectionWriter(IniFile& ini, std::string_view section) : ini_(ini), section_(section) {}
     void Int(std::string_view key, int value, double, double, std::string_view = {}) const;
     void Real(std::string_view key, float value, std::string_view) const;
+    void Real(std::string_view key, float value, double, double, std::string_view) const;
     void FontSize(std::string_view key, float value) const;
     void Text(std::string_view key, std::string_view value, std::string_view = {}) const;
     void Path(std::string_view key, std::string_view value) const;

@@ -52,6 +52,8 @@ TEST(ReadAnalysisOptions, IntsFollowTheRangeRule) {
         {"ShowInputScreenOnLoad=yes", &AnalysisOptions::ShowInputScreenOnLoad, 0},
         {"OpenViewWithLoad=0", &AnalysisOptions::OpenViewWithLoad, 0},
         {"EnableGraphToolbar=0", &AnalysisOptions::EnableGraphToolbar, 0},
+        {"KeepCrossCutAngles=1", &AnalysisOptions::KeepCrossCutAngles, 1},
+        {"KeepCrossCutAngles=2", &AnalysisOptions::KeepCrossCutAngles, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
@@ -71,6 +73,21 @@ TEST(ReadAnalysisOptions, RealsTakeTheLeadingNumber) {
         EXPECT_EQ(ReadOptions(std::string("DefaultAzimRightCross=") + c.text + "\n")
                       .DefaultAzimRightCross,
                   c.expected);
+    }
+}
+
+// A tolerance outside 0..90 would reach every new project's analysis.
+TEST(ReadAnalysisOptions, ToleranceOutsideItsRangeReadsAsNone) {
+    struct Case {
+        const char* line;
+        float expected;
+    };
+    const Case cases[] = {{"DefaultSigmaHTolerance=22.5", 22.5f}, {"DefaultSigmaHTolerance=90", 90},
+                          {"DefaultSigmaHTolerance=90.01", 0},    {"DefaultSigmaHTolerance=-1", 0},
+                          {"DefaultSigmaHTolerance=1e39", 0},     {"DefaultSigmaHTolerance=", 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(ReadOptions(std::string(c.line) + "\n").DefaultSigmaHTolerance, c.expected);
     }
 }
 
@@ -124,6 +141,8 @@ TEST(OptionsFile, WrittenInTableOrderAndReadBack) {
     options.DefaultAzimEntries = 12.5f;
     options.DefaultAzimRightCross = 0.1f;
     options.DefaultAzimHeadGate = 359.75f;
+    options.DefaultSigmaHTolerance = 12.5f;
+    options.KeepCrossCutAngles = 1;
     GraphSettings graph;
     graph.GridStyle = 0;
     graph.SymbolSize = 20;
@@ -132,6 +151,8 @@ TEST(OptionsFile, WrittenInTableOrderAndReadBack) {
     WriteGraphSettings(ini, graph);
     EXPECT_EQ(ini.Get("VORNOptions", "DefaultAzimEntries"), "12.5");
     EXPECT_EQ(ini.Get("VORNOptions", "DefaultAzimRightCross"), "0.1");
+    EXPECT_EQ(ini.Get("VORNOptions", "DefaultSigmaHTolerance"), "12.5");
+    EXPECT_EQ(ini.Get("VORNOptions", "KeepCrossCutAngles"), "1");
 
     AnalysisOptions optionsBack;
     GraphSettings graphBack;

@@ -23,8 +23,8 @@ using namespace vornexa;
 
 namespace {
 
-const char* const kBoxes[] = {"txtAzEntries", "txtAzLeft", "txtAzRight", "txtAzSigmaH",
-                              "txtAzHeadGate"};
+const char* const kBoxes[] = {"txtAzEntries", "txtAzLeft",     "txtAzRight",
+                              "txtAzSigmaH",  "txtAzHeadGate", "txtSigmaHTol"};
 
 struct CheckCase {
     const char* box;
@@ -54,6 +54,7 @@ struct Fixture {
         o.DefaultAzimRightCross = 100;
         o.DefaultAzimLeftCross = 280;
         o.DefaultAzimHeadGate = 7.25f;
+        o.DefaultSigmaHTolerance = 17.5f;
     }
     OptionsDialog& Open() {
         dialog = std::make_unique<OptionsDialog>(h.ctx);
@@ -131,6 +132,7 @@ class OptionsDialogTest : public QObject {
         QCOMPARE(f.Box("txtAzRight").text(), QStringLiteral("100"));
         QCOMPARE(f.Box("txtAzLeft").text(), QStringLiteral("280"));
         QCOMPARE(f.Box("txtAzHeadGate").text(), QStringLiteral("7.25"));
+        QCOMPARE(f.Box("txtSigmaHTol").text(), QStringLiteral("17.5"));
         QVERIFY(!test::Child<QCheckBox>(d, "Check1").isChecked());
         QVERIFY(test::Child<QCheckBox>(d, "Check7").isChecked());
         QVERIFY(test::Child<QCheckBox>(d, "Check3").isChecked());
@@ -179,6 +181,13 @@ class OptionsDialogTest : public QObject {
         QTest::newRow("right just over") << "txtAzRight"
                                          << "360.01"
                                          << "Value '360.01'" + range;
+        QTest::newRow("tolerance over 90")
+            << "txtSigmaHTol"
+            << "90.5"
+            << "Value '90.5' is outside input range\r\nValid range is: 0-90";
+        QTest::newRow("tolerance blank") << "txtSigmaHTol"
+                                         << ""
+                                         << "Blank field not allowed";
     }
     void outOfRangeBlocksOk() {
         QFETCH(QString, box);
@@ -243,6 +252,7 @@ class OptionsDialogTest : public QObject {
         f.ChooseRegion(2);
         f.Type("txtAzEntries", QStringLiteral("12.5"));
         f.Type("txtAzHeadGate", QStringLiteral("300"));
+        f.Type("txtSigmaHTol", QStringLiteral("22.5"));
         test::Click(d, "Command2");
         QVERIFY(!d.isVisible());
         QVERIFY(f.h.presenter.shown.empty());
@@ -256,6 +266,7 @@ class OptionsDialogTest : public QObject {
         QCOMPARE(p.AzimEntries, 12.5f);
         QCOMPARE(p.AzimHeadGate, 300.0f);
         QCOMPARE(p.AzimLeftCross, 280.0f);
+        QCOMPARE(p.SigmaHTolerance, 22.5f);
 
         const IniFile ini = IniFile::Load(f.h.state.iniPath);
         QCOMPARE(ini.Get("VORNOptions", "DefaultRegionType"), std::optional<std::string>("2"));
@@ -263,6 +274,8 @@ class OptionsDialogTest : public QObject {
         QCOMPARE(ini.Get("VORNOptions", "DefaultAzimEntries"), std::optional<std::string>("12.5"));
         QCOMPARE(ini.Get("VORNOptions", "DefaultAzimHeadGate"), std::optional<std::string>("300"));
         QCOMPARE(ini.Get("VORNOptions", "ShowInputScreenOnLoad"), std::optional<std::string>("0"));
+        QCOMPARE(ini.Get("VORNOptions", "DefaultSigmaHTolerance"),
+                 std::optional<std::string>("22.5"));
     }
 
     void eachCheckBoxReachesItsOption_data() {

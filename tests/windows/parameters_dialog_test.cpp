@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -5,10 +6,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSet>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +31,7 @@
 #include "ui/project/output_window.h"
 #include "ui/project/parameters_dialog.h"
 #include "ui/project/stress_plot.h"
+#include "util/ini_file.h"
 
 using namespace vornexa;
 using Field = ParametersDialog::Field;
@@ -52,8 +57,8 @@ struct Fixture {
         dialog->Open();
         return *dialog;
     }
-    void Type(Field field, const char* keys) {
-        QLineEdit* box = dialog->azimuthText(field);
+    void Type(Field field, const char* keys) { TypeInto(dialog->azimuthText(field), keys); }
+    void TypeInto(QLineEdit* box, const char* keys) {
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, QString::fromLatin1(keys));
@@ -76,6 +81,11 @@ struct Fixture {
 };
 
 const std::string kOutOfRange400 = "Value '400' is outside input range\r\nValid range is: 0-360";
+
+QChar Mnemonic(const QString& caption) {
+    const qsizetype at = caption.indexOf(QLatin1Char('&'));
+    return at < 0 || at + 1 >= caption.size() ? QChar() : caption[at + 1].toUpper();
+}
 
 }  // namespace
 
@@ -248,6 +258,170 @@ class ParametersDialogTest : public QObject {
         f.Open();
         f.Type(Field::Entries, "1x2-");
         QCOMPARE(f.Text(Field::Entries), QStringLiteral("12"));
+    }
+
+    // What reaches the analysis is a tolerance from 0 to 90, typed or from a class.
+    void toleranceIsValidatedAndTheClassFollows() {
+        struct Case {
+            const char* typed;  // nullptr: the class `chosen` is picked instead
+            int chosen;
+            const char* text;
+            const char* quality;
+            const char* message;  // empty when the value is accepted
+            float work;           // WorkParms after the last valid step
+        };
+        const std::string over = "Value '90.5' is outside input range\r\nValid range is: 0-90";
+        const Case cases[] = {
+            {"12.5", -1, "12.5", "Typed value", "", 12.5f},
+            {"90", -1, "90", "Typed value", "", 90},
+            {"20", -1, "20", "B (20)", "", 20},
+            {nullptr, 3, "40", "D (40)", "", 40},
+            {"90.5", -1, "90.5", "Typed value", over.c_str(), 90},
+            {"\b", -1, "", "Typed value", "Blank field not allowed", 0},
+        };
+        for (const Case& c : cases) {
+            Fixture f;
+            ParametersDialog& d = f.Open();
+            QSignalSpy refreshed(&d, &ParametersDialog::workParmsChanged);
+            auto& quality = test::Child<QComboBox>(d, "cmbQuality");
+            QCOMPARE(d.toleranceText()->text(), QStringLiteral("0"));
+            if (c.typed != nullptr) {
+                f.TypeInto(d.toleranceText(), c.typed);
+            } else {
+                quality.setCurrentIndex(c.chosen);
+                emit quality.activated(c.chosen);
+            }
+            QCOMPARE(d.toleranceText()->text(), QString::fromLatin1(c.text));
+            QCOMPARE(quality.currentText(), QString::fromLatin1(c.quality));
+            QCOMPARE(f.h.state.workParms.SigmaHTolerance, c.work);
+            const bool accepted = *c.message == '\0';
+            QCOMPARE(f.h.presenter.shown.empty(), accepted);
+            test::Click(d, "Command2");
+            if (accepted) {
+                QVERIFY(refreshed.count() > 0);
+                QCOMPARE(f.h.state.project.ProjParms.SigmaHTolerance, c.work);
+                QVERIFY(!f.h.state.project.IsSaved);
+                continue;
+            }
+            QVERIFY(d.isVisible());
+            QCOMPARE(f.h.presenter.shown.back().text, std::string(c.message));
+            QCOMPARE(d.focusWidget(), d.toleranceText());
+            QCOMPARE(f.h.state.project.ProjParms.SigmaHTolerance, 0.0f);
+        }
+    }
+
+    void keptCrosscutsTurnWithTheEntries() {
+        enum How { Typed, Scrolled, Set };
+        struct Case {
+            const char* what;
+            bool keep;
+            How how;
+            float value;
+            const char* entries;
+            const char* left;
+            const char* right;
+        };
+        // The project starts with entries 30, left crosscut 200, right crosscut 10.
+        const Case cases[] = {
+            {"off, typed", false, Typed, 75, "75", "200", "10"},
+            {"off, set", false, Set, 350.5f, "350.5", "200", "10"},
+            {"typed", true, Typed, 75, "75", "245", "55"},
+            {"scrolled", true, Scrolled, 40, "40", "210", "20"},
+            {"set with decimals", true, Set, 44.5f, "44.5", "214.5", "24.5"},
+            {"set past 360", true, Set, 350.5f, "350.5", "160.5", "330.5"},
+            {"set below 0", true, Set, 0, "0", "170", "340"},
+        };
+        for (const Case& c : cases) {
+            Fixture f;
+            Parms& p = f.h.state.project.ProjParms;
+            p.AzimEntries = 30;
+            p.AzimLeftCross = 200;
+            p.AzimRightCross = 10;
+            f.h.state.options.KeepCrossCutAngles = c.keep ? 1 : 0;
+            ParametersDialog& d = f.Open();
+            QCOMPARE(test::Child<QCheckBox>(d, "chkKeepCrossCuts").isChecked(), c.keep);
+            if (c.how == Typed) {
+                f.Type(Field::Entries, QByteArray::number(c.value).constData());
+            } else if (c.how == Scrolled) {
+                d.azimuthBar(Field::Entries)->setValue(static_cast<int>(c.value));
+            } else {
+                d.SetEntriesAzimuth(c.value);
+            }
+            QCOMPARE(f.Text(Field::Entries), QString::fromLatin1(c.entries));
+            QCOMPARE(f.Text(Field::LeftCross), QString::fromLatin1(c.left));
+            QCOMPARE(f.Text(Field::RightCross), QString::fromLatin1(c.right));
+            // The views follow the values the boxes show, not their whole degrees.
+            QCOMPARE(f.h.state.workParms.AzimLeftCross, f.Text(Field::LeftCross).toFloat());
+            QCOMPARE(f.h.state.workParms.AzimEntries, f.Text(Field::Entries).toFloat());
+            QVERIFY(f.h.presenter.shown.empty());
+        }
+    }
+
+    void setHeadgateRedrawsOnceAndRefusesWhatTypingRefuses() {
+        Fixture f;
+        f.h.state.project.ProjParms.PlanType = 1;
+        f.h.state.project.ProjParms.ShowStress = 0;
+        ParametersDialog& d = f.Open();
+        test::Click(d, "cmdView");
+        QSignalSpy refreshed(&d, &ParametersDialog::workParmsChanged);
+        d.SetHeadgateAzimuth(123.5f);
+        QCOMPARE(refreshed.count(), 1);
+        QCOMPARE(f.Text(Field::HeadGate), QStringLiteral("123.5"));
+        QCOMPARE(f.Bar(Field::HeadGate), 124);
+        Parms view;
+        UpdateViewParms(f.h.state.workParms, view);
+        QCOMPARE(view.AzimHeadGate, 123.5f);
+        QVERIFY(d.view()->displayList() == vornexa::Long_Paint(view));
+        d.SetHeadgateAzimuth(400);
+        QCOMPARE(refreshed.count(), 1);
+        QCOMPARE(f.h.presenter.shown.size(), size_t{1});
+        QCOMPARE(f.h.presenter.shown[0].text, kOutOfRange400);
+        QCOMPARE(f.h.state.workParms.AzimHeadGate, 123.5f);
+    }
+
+    void keepCrosscutTickIsSavedWithTheOptions() {
+        test::TempFolder dir;
+        Fixture f;
+        test::UseTemporaryFolders(f.h, dir);
+        ParametersDialog& d = f.Open();
+        auto& tick = test::Child<QCheckBox>(d, "chkKeepCrossCuts");
+        QVERIFY(!tick.isChecked());
+        for (const char* stored : {"1", "0"}) {
+            tick.click();
+            QCOMPARE(f.h.state.options.KeepCrossCutAngles, tick.isChecked() ? 1 : 0);
+            QCOMPARE(IniFile::Load(f.h.state.iniPath).Get("VORNOptions", "KeepCrossCutAngles"),
+                     std::optional<std::string>(stored));
+        }
+        f.h.state.iniPath = dir.file("missing/VORN.INI");
+        tick.click();
+        QCOMPARE(f.h.presenter.shown.size(), size_t{1});
+        QCOMPARE(f.h.presenter.shown[0].text,
+                 "The options could not be saved to file: " + f.h.state.iniPath);
+        test::Click(d, "Command1");
+        QCOMPARE(f.h.state.options.KeepCrossCutAngles, 1);
+    }
+
+    void mnemonicsDoNotClashAndTheDialogFitsTheSmallScreen() {
+        Fixture f;
+        ParametersDialog& d = f.Open();
+        QStringList captions;
+        for (auto* button : d.findChildren<QAbstractButton*>()) {
+            captions << button->text();
+        }
+        for (auto* label : d.findChildren<QLabel*>()) {
+            captions << label->text();
+        }
+        QSet<QChar> used;
+        for (const QString& caption : captions) {
+            const QChar key = Mnemonic(caption);
+            if (!key.isNull()) {
+                QVERIFY2(!used.contains(key), qPrintable(caption));
+                used.insert(key);
+            }
+        }
+        // The diagram window stands beside it; a desktop panel and a title bar take height.
+        QVERIFY(d.frameGeometry().width() <= 1024 - 470);
+        QVERIFY(d.frameGeometry().height() <= 768 - 64);
     }
 
     void everyFieldIsValidatedWhateverThePlanType() {

@@ -10,12 +10,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
+#include <iterator>
+#include <utility>
 
 #include "analysis/report.h"
 #include "core/app_state.h"
@@ -37,6 +41,26 @@ constexpr int kArrowStep = 10;
 constexpr int kPageStep = 45;
 constexpr int kMinGraphWidth = 360;
 constexpr int kMinGraphHeight = 280;
+constexpr double kMaxTolerance = 90;
+constexpr int kOptionsSection = 6;
+
+// The scatter of SigmaH directions the regional maps give each quality class.
+struct QualityClass {
+    const char* name;
+    float tolerance;
+};
+constexpr QualityClass kQualityClasses[] = {
+    {"A (15)", 15}, {"B (20)", 20}, {"C (25)", 25}, {"D (40)", 40}};
+constexpr int kTypedClass = static_cast<int>(std::size(kQualityClasses));
+
+float WrapAzimuth(float degrees) {
+    const float wrapped = std::fmod(degrees, static_cast<float>(kMaxAzimuth));
+    return wrapped < 0 ? wrapped + static_cast<float>(kMaxAzimuth) : wrapped;
+}
+
+bool InRange(const QLineEdit& box, double max) {
+    return RangeMessage(box.text().toStdString(), 0, max, "").empty();
+}
 
 }  // namespace
 
@@ -86,7 +110,39 @@ QGroupBox* ParametersDialog::CreateSigmaHFrame() {
     });
     connect(cmbRegion_->lineEdit(), &QLineEdit::textEdited, this, [this] { regionTyped_ = true; });
     AddAzimuthRow(frame, 1, SigmaH, tr("Azimuth of &sigma H (deg)"), "SigmaH");
+    AddToleranceRow(*grid, 2);
     return frame;
+}
+
+// The half-width of the band of SigmaH azimuths, typed or taken from a quality class.
+void ParametersDialog::AddToleranceRow(QGridLayout& grid, int row) {
+    QWidget* frame = grid.parentWidget();
+    txtSigmaHTol_ = new QLineEdit(frame);
+    txtSigmaHTol_->setObjectName(QStringLiteral("txtSigmaHTol"));
+    txtSigmaHTol_->setFixedWidth(text_[SigmaH]->maximumWidth());
+    MakeNumericField(*txtSigmaHTol_);
+    auto* label = new QLabel(tr("Sigma H &tolerance \u00B1 (deg)"), frame);
+    label->setObjectName(QStringLiteral("lblSigmaHTol"));
+    label->setBuddy(txtSigmaHTol_);
+    cmbQuality_ = new QComboBox(frame);
+    cmbQuality_->setObjectName(QStringLiteral("cmbQuality"));
+    for (const QualityClass& quality : kQualityClasses) {
+        cmbQuality_->addItem(QString::fromLatin1(quality.name));
+    }
+    cmbQuality_->addItem(tr("Typed value"));
+    cmbQuality_->setToolTip(tr("Quality class of the sigma H azimuth: its scatter in degrees"));
+    cmbQuality_->setAccessibleName(tr("Quality class"));
+    auto* classLabel = new QLabel(tr("&Quality"), frame);
+    classLabel->setBuddy(cmbQuality_);
+    auto* chooser = new QHBoxLayout;
+    chooser->addWidget(classLabel);
+    chooser->addWidget(cmbQuality_);
+    chooser->addStretch(1);
+    grid.addWidget(label, row, 0);
+    grid.addWidget(txtSigmaHTol_, row, 1);
+    grid.addLayout(chooser, row, 2);
+    connect(txtSigmaHTol_, &QLineEdit::textChanged, this, &ParametersDialog::txtSigmaHTol_Change);
+    connect(cmbQuality_, &QComboBox::activated, this, &ParametersDialog::cmbQuality_Click);
 }
 
 QGroupBox* ParametersDialog::CreateDevelFrame() {
@@ -97,6 +153,12 @@ QGroupBox* ParametersDialog::CreateDevelFrame() {
     AddAzimuthRow(frameDevel_, 1, LeftCross, tr("Azimuth of le&ft crosscut (deg)"), "Left");
     AddAzimuthRow(frameDevel_, 2, RightCross, tr("Azimuth of r&ight crosscut (deg)"), "Right");
     label_[Entries]->setObjectName(QStringLiteral("lblAzimuthEntries"));
+    chkKeepCrossCuts_ = new QCheckBox(tr("&Keep crosscut angles"), frameDevel_);
+    chkKeepCrossCuts_->setObjectName(QStringLiteral("chkKeepCrossCuts"));
+    chkKeepCrossCuts_->setToolTip(tr("Turning the entries turns both crosscuts with them"));
+    static_cast<QGridLayout*>(frameDevel_->layout())->addWidget(chkKeepCrossCuts_, 3, 0, 1, 3);
+    connect(chkKeepCrossCuts_, &QCheckBox::clicked, this,
+            &ParametersDialog::chkKeepCrossCuts_Click);
     return frameDevel_;
 }
 
@@ -225,6 +287,8 @@ void ParametersDialog::Form_Load() {
     cmbRegion_->setCurrentIndex(p.RegionType);
     cmbRegion_Click(p.RegionType);
     text_[SigmaH]->setText(Q(FormatSingle(p.AzimSigmaH)));
+    txtSigmaHTol_->setText(Q(FormatSingle(p.SigmaHTolerance)));
+    chkKeepCrossCuts_->setChecked(state_.options.KeepCrossCutAngles == 1);
     state_.messages.LogMessage("Editing Project Parameters");
     Loading_ = false;
     CentreOnScreen(*this);
@@ -258,6 +322,7 @@ void ParametersDialog::CopyControls(Parms& parms) const {
     parms.LongType = static_cast<int16_t>(std::max(optLongType_->checkedId(), 0));
     parms.AzimHeadGate = BoxAzimuth(*text_[HeadGate]);
     parms.ShowStress = chkShowStress_->isChecked() ? 1 : 0;
+    parms.SigmaHTolerance = BoxAzimuth(*txtSigmaHTol_);
 }
 
 void ParametersDialog::SaveWorkParms() {
@@ -289,6 +354,11 @@ bool ParametersDialog::ValidateAzimuths() {
         }
         return false;
     }
+    if (!CheckRange(state_.messages, txtSigmaHTol_->text().toStdString(), 0, kMaxTolerance, "")) {
+        txtSigmaHTol_->setFocus();
+        txtSigmaHTol_->selectAll();
+        return false;
+    }
     return true;
 }
 
@@ -297,16 +367,79 @@ void ParametersDialog::AzimuthText_Change(Field field) {
     if (!CheckRange(state_.messages, text, 0, kMaxAzimuth, "")) {
         return;
     }
-    bar_[field]->setValue(static_cast<int>(RoundHalfEven(LeadingNumber(TrimBlanks(text)))));
+    const double value = LeadingNumber(TrimBlanks(text));
+    if (field == Entries) {
+        FollowEntries(static_cast<float>(value));
+    }
+    bar_[field]->setValue(static_cast<int>(RoundHalfEven(value)));
 }
 
 void ParametersDialog::AzimuthBar_Change(Field field) {
     const QString whole = QString::number(bar_[field]->value());
     // A stored 44.7 must not become 45 by merely opening the dialog.
-    if (!Loading_ && text_[field]->text() != whole) {
+    if (!Loading_ && !quiet_ && text_[field]->text() != whole) {
         text_[field]->setText(whole);
     }
     RefreshViews();
+}
+
+void ParametersDialog::SetAzimuth(Field field, float degrees) {
+    {
+        const QScopedValueRollback quiet(quiet_, true);
+        text_[field]->setText(Q(FormatSingle(degrees)));
+    }
+    if (InRange(*text_[field], kMaxAzimuth)) {
+        RefreshViews();
+    }
+}
+
+// The crosscuts turn by as much as the entries did; they move before the
+// entries' bar, so the one redraw that follows shows all three.
+void ParametersDialog::FollowEntries(float entries) {
+    const std::optional<float> previous = std::exchange(entriesAzimuth_, entries);
+    if (Loading_ || !previous || !chkKeepCrossCuts_->isChecked() || *previous == entries) {
+        return;
+    }
+    const QScopedValueRollback quiet(quiet_, true);
+    for (const Field cross : {LeftCross, RightCross}) {
+        QLineEdit* box = text_[cross];
+        if (InRange(*box, kMaxAzimuth)) {
+            box->setText(Q(FormatSingle(WrapAzimuth(BoxAzimuth(*box) + entries - *previous))));
+        }
+    }
+}
+
+void ParametersDialog::txtSigmaHTol_Change() {
+    const bool valid =
+        CheckRange(state_.messages, txtSigmaHTol_->text().toStdString(), 0, kMaxTolerance, "");
+    const float tolerance = BoxAzimuth(*txtSigmaHTol_);
+    int shown = kTypedClass;
+    for (int i = 0; valid && i < kTypedClass; ++i) {
+        if (kQualityClasses[i].tolerance == tolerance) {
+            shown = i;
+        }
+    }
+    cmbQuality_->setCurrentIndex(shown);
+    if (valid) {
+        RefreshViews();
+    }
+}
+
+void ParametersDialog::cmbQuality_Click(int index) {
+    if (index >= 0 && index < kTypedClass) {
+        txtSigmaHTol_->setText(QString::number(kQualityClasses[index].tolerance));
+    } else {
+        txtSigmaHTol_->setFocus();
+        txtSigmaHTol_->selectAll();
+    }
+}
+
+void ParametersDialog::chkKeepCrossCuts_Click() {
+    state_.options.KeepCrossCutAngles = chkKeepCrossCuts_->isChecked() ? 1 : 0;
+    if (!SaveDefaultSettings(state_, kOptionsSection)) {
+        state_.messages.ShowMessage("The options could not be saved to file: " + state_.iniPath,
+                                    msg::kExclamation, state_.messages.titles.error);
+    }
 }
 
 void ParametersDialog::cmbRegion_Click(int index) {
@@ -341,10 +474,11 @@ StressPlot* ParametersDialog::plot() const {
 }
 
 void ParametersDialog::RefreshViews() {
-    if (Loading_ || !ValidateAzimuths()) {
+    if (Loading_ || quiet_ || !ValidateAzimuths()) {
         return;
     }
     SaveWorkParms();
+    emit workParmsChanged();
     const Parms& work = state_.workParms;
     if (work.PlanType == kPlanDevelopment) {
         if (view_) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "core/project.h"
 #include "ui/context.h"
@@ -12,6 +13,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -38,6 +40,7 @@ class ParametersDialog : public QDialog {
     // Shows the dialog, then the diagram when the options ask for it.
     void Open();
 
+    // The five azimuths, then the SigmaH tolerance.
     bool ValidateAzimuths();
     void RefreshViews();
     void ArrangeGraphWindows();
@@ -47,10 +50,22 @@ class ParametersDialog : public QDialog {
     // Every way of closing (OK, Cancel, Escape, the close box) ends here.
     void done(int result) override;
 
+    // For a window that proposes azimuths (the layout finder, opened by a button
+    // beside Copy): the value goes into its box as if typed, keeping its decimals,
+    // the crosscuts follow the entries when they are kept, and the views follow.
+    void SetEntriesAzimuth(float degrees) { SetAzimuth(Entries, degrees); }
+    void SetHeadgateAzimuth(float degrees) { SetAzimuth(HeadGate, degrees); }
+
     QLineEdit* azimuthText(Field field) const { return text_[field]; }
     QScrollBar* azimuthBar(Field field) const { return bar_[field]; }
+    QLineEdit* toleranceText() const { return txtSigmaHTol_; }
     DiagramWindow* view() const;
     StressPlot* plot() const;
+
+  signals:
+    // After every valid change, once WorkParms holds it; windows that follow the
+    // dialog beside the diagram and the graph listen here.
+    void workParmsChanged();
 
   private:
     QGroupBox* CreatePlanFrame();
@@ -59,6 +74,7 @@ class ParametersDialog : public QDialog {
     QGroupBox* CreateLongwallFrame();
     QPushButton* CreateCopyButton();
     QLayout* CreateButtons();
+    void AddToleranceRow(QGridLayout& grid, int row);
     void AddAzimuthRow(QGroupBox* frame, int row, Field field, const QString& caption,
                        const char* name);
 
@@ -72,6 +88,11 @@ class ParametersDialog : public QDialog {
 
     void AzimuthText_Change(Field field);
     void AzimuthBar_Change(Field field);
+    void SetAzimuth(Field field, float degrees);
+    void FollowEntries(float entries);
+    void txtSigmaHTol_Change();
+    void cmbQuality_Click(int index);
+    void chkKeepCrossCuts_Click();
     void cmbRegion_Click(int index);
     void optPlanType_Click(int index);
     void chkShowStress_Click();
@@ -84,6 +105,9 @@ class ParametersDialog : public QDialog {
     AppState& state_;
     std::function<void()> closed_;
     bool Loading_ = false;
+    // Values the program sets: kept exact, and the views redraw once afterwards.
+    bool quiet_ = false;
+    std::optional<float> entriesAzimuth_;  // the last valid one, which the crosscuts follow
     bool Accepted_ = false;
     bool Modified_ = false;
     bool unloaded_ = false;
@@ -98,6 +122,9 @@ class ParametersDialog : public QDialog {
     QGroupBox* frameDevel_ = nullptr;
     QGroupBox* frameLongwall_ = nullptr;
     QCheckBox* chkShowStress_ = nullptr;
+    QCheckBox* chkKeepCrossCuts_ = nullptr;
+    QLineEdit* txtSigmaHTol_ = nullptr;
+    QComboBox* cmbQuality_ = nullptr;
     std::array<QLineEdit*, kFieldCount> text_{};
     std::array<QScrollBar*, kFieldCount> bar_{};
     std::array<QLabel*, kFieldCount> label_{};

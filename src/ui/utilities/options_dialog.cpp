@@ -24,6 +24,7 @@ namespace {
 constexpr int kMessageSlot = 7;
 constexpr int kOptionsSection = 6;
 constexpr double kMaxAzimuth = 360;
+constexpr double kMaxTolerance = 90;
 
 }  // namespace
 
@@ -122,9 +123,11 @@ QGroupBox* OptionsDialog::CreateDevelFrame() {
     });
     connect(cmbRegion_->lineEdit(), &QLineEdit::textEdited, this, [this] { regionTyped_ = true; });
     AddAzimuthRow(frame, 1, SigmaH, tr("Azimuth of &sigma H (deg)"), "lblAzSigmaH");
-    AddAzimuthRow(frame, 2, Entries, tr("Azimuth of e&ntries (deg)"), "lblAzimuthEntries");
-    AddAzimuthRow(frame, 3, LeftCross, tr("Azimuth of &left crosscut (deg)"), "lblAzLeft");
-    AddAzimuthRow(frame, 4, RightCross, tr("Azimuth of r&ight crosscut (deg)"), "lblAzRight");
+    txtSigmaHTol_ = AddNumberRow(frame, 2, tr("Sigma H &tolerance \u00B1 (deg)"), "lblSigmaHTol");
+    txtSigmaHTol_->setObjectName(QStringLiteral("txtSigmaHTol"));
+    AddAzimuthRow(frame, 3, Entries, tr("Azimuth of e&ntries (deg)"), "lblAzimuthEntries");
+    AddAzimuthRow(frame, 4, LeftCross, tr("Azimuth of &left crosscut (deg)"), "lblAzLeft");
+    AddAzimuthRow(frame, 5, RightCross, tr("Azimuth of r&ight crosscut (deg)"), "lblAzRight");
     text_[SigmaH]->setObjectName(QStringLiteral("txtAzSigmaH"));
     text_[Entries]->setObjectName(QStringLiteral("txtAzEntries"));
     text_[LeftCross]->setObjectName(QStringLiteral("txtAzLeft"));
@@ -143,6 +146,11 @@ QGroupBox* OptionsDialog::CreateLongwallFrame() {
 
 void OptionsDialog::AddAzimuthRow(QGroupBox* frame, int row, Field field, const QString& caption,
                                   const char* name) {
+    text_[field] = AddNumberRow(frame, row, caption, name);
+}
+
+QLineEdit* OptionsDialog::AddNumberRow(QGroupBox* frame, int row, const QString& caption,
+                                       const char* name) {
     auto* grid = static_cast<QGridLayout*>(frame->layout());
     auto* box = new QLineEdit(frame);
     box->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 12);
@@ -156,7 +164,7 @@ void OptionsDialog::AddAzimuthRow(QGroupBox* frame, int row, Field field, const 
     // Both frames line their boxes up under each other.
     grid->setColumnMinimumWidth(
         0, fontMetrics().horizontalAdvance(QStringLiteral("Azimuth of right crosscut (deg)")) + 8);
-    text_[field] = box;
+    return box;
 }
 
 QLayout* OptionsDialog::CreateButtons() {
@@ -178,6 +186,7 @@ void OptionsDialog::Form_Load() {
     text_[RightCross]->setText(Q(FormatSingle(o.DefaultAzimRightCross)));
     text_[LeftCross]->setText(Q(FormatSingle(o.DefaultAzimLeftCross)));
     text_[HeadGate]->setText(Q(FormatSingle(o.DefaultAzimHeadGate)));
+    txtSigmaHTol_->setText(Q(FormatSingle(o.DefaultSigmaHTolerance)));
     Accepted_ = false;
     for (const OptionCheck& check : checks_) {
         check.box->setChecked(o.*check.option != 0);
@@ -212,6 +221,10 @@ bool OptionsDialog::ValidateDefaults() {
             ShowFailure(box->isEnabled() ? static_cast<QWidget&>(*box) : *cmbRegion_);
             return false;
         }
+    }
+    if (!CheckRange(state_.messages, txtSigmaHTol_->text().toStdString(), 0, kMaxTolerance, "")) {
+        ShowFailure(*txtSigmaHTol_);
+        return false;
     }
     return true;
 }
@@ -270,6 +283,7 @@ void OptionsDialog::AcceptOptions() {
     o.DefaultAzimRightCross = BoxAzimuth(*text_[RightCross]);
     o.DefaultAzimLeftCross = BoxAzimuth(*text_[LeftCross]);
     o.DefaultAzimHeadGate = BoxAzimuth(*text_[HeadGate]);
+    o.DefaultSigmaHTolerance = BoxAzimuth(*txtSigmaHTol_);
     // The options hold for this run either way; the user must know they are not kept.
     if (!SaveDefaultSettings(state_, kOptionsSection)) {
         state_.messages.ShowMessage("The options could not be saved to file: " + state_.iniPath,

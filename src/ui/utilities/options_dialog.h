@@ -50,6 +50,7 @@ class OptionsDialog : public QDialog {
                   const char* name);
     void AddAzimuthRow(QGroupBox* frame, int row, Field field, const QString& caption,
                        const char* name);
+    QLineEdit* AddNumberRow(QGroupBox* frame, int row, const QString& caption, const char* name);
 
     void Form_Load();
     void Form_Unload();
@@ -76,6 +77,7 @@ class OptionsDialog : public QDialog {
     QTabWidget* SSTab1_ = nullptr;
     QComboBox* cmbRegion_ = nullptr;
     std::array<QLineEdit*, kFieldCount> text_{};
+    QLineEdit* txtSigmaHTol_ = nullptr;
     std::vector<OptionCheck> checks_;
 };
 
