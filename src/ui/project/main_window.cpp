@@ -27,6 +27,7 @@
 #include "ui/about/update_window.h"
 #include "ui/drawing/logo_widget.h"
 #include "ui/project/description_editor.h"
+#include "ui/project/layout_finder_window.h"
 #include "ui/project/parameters_dialog.h"
 #include "ui/project/preview_window.h"
 #include "ui/project/stress_dialog.h"
@@ -140,6 +141,11 @@ void MainWindow::CreateUtilitiesMenu() {
         connect(action, &QAction::triggered, this, [this, i] { mnuUtilItem_Click(i); });
         utilItems_[static_cast<size_t>(i)] = action;
     }
+    // Outside the numbered items, so their indices stay as they are.
+    finderItem_ = new QAction(tr("&Layout Finder..."), menu);
+    finderItem_->setObjectName(QStringLiteral("mnuUtilFinder"));
+    menu->insertAction(utilItems_[4], finderItem_);
+    connect(finderItem_, &QAction::triggered, this, &MainWindow::OpenLayoutFinder);
 }
 
 void MainWindow::CreateHelpMenu() {
@@ -320,6 +326,10 @@ void MainWindow::ApplyHistoryFont() {
 void MainWindow::RefreshCaption() {
     setWindowTitle(
         Q(FormatWindowCaption(kCaptionTag, state_.project.CurrentFile, state_.project.IsSaved)));
+    // Every change of the project (new, open, accepted dialogs) passes here.
+    if (finder_) {
+        finder_->Recompute();
+    }
 }
 
 void MainWindow::ShowHistoryText() {
@@ -446,6 +456,28 @@ ParametersDialog* MainWindow::parametersDialog() const {
     return parameters_;
 }
 
+LayoutFinderWindow* MainWindow::layoutFinder() const {
+    return finder_;
+}
+
+void MainWindow::OpenLayoutFinder() {
+    if (!finder_) {
+        finder_ = new LayoutFinderWindow(
+            context_,
+            [this]() -> ParametersDialog* {
+                OpenParametersDialog();
+                return parameters_;
+            },
+            this);
+    }
+    finder_->Follow(parameters_ && parameters_->isVisible() ? parameters_.data() : nullptr);
+    // The main window is disabled while an input dialog is open; the finder is not.
+    finder_->setEnabled(true);
+    finder_->show();
+    finder_->raise();
+    finder_->activateWindow();
+}
+
 void MainWindow::ShowInputScreen() {
     if (state_.options.ShowInputScreenOnLoad == 1) {
         mnuEditItem_Click(1);
@@ -463,14 +495,22 @@ void MainWindow::OpenParametersDialog() {
         parameters_ = new ParametersDialog(
             context_, [this] { InputDialogClosed(); }, this);
     }
+    connect(parameters_, &ParametersDialog::finderRequested, this, &MainWindow::OpenLayoutFinder);
     setEnabled(false);
-    // A disabled main window must not take the dialog with it.
+    // A disabled main window must not take the dialog (or the finder) with it.
     parameters_->setEnabled(true);
+    if (finder_) {
+        finder_->setEnabled(true);
+        finder_->Follow(parameters_);
+    }
     parameters_->Open();
 }
 
 void MainWindow::InputDialogClosed() {
     setEnabled(true);
+    if (finder_) {
+        finder_->Follow(nullptr);
+    }
     RefreshCaption();
     activateWindow();
     setFocus();

@@ -20,6 +20,7 @@ class QToolBar;
 
 namespace vornexa {
 
+class LayoutFinderWindow;
 class ParametersDialog;
 class StressDialog;
 
@@ -57,6 +58,8 @@ class MainWindow : public QMainWindow {
     QAction* toolbarButton(int index) const { return toolButtons_[static_cast<size_t>(index)]; }
     QPlainTextEdit* history();
     ParametersDialog* parametersDialog() const;
+    LayoutFinderWindow* layoutFinder() const;
+    QAction* finderItem() const { return finderItem_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,6 +91,7 @@ class MainWindow : public QMainWindow {
     void ShowHistoryText();
     void ShowInputScreen();
     void OpenParametersDialog();
+    void OpenLayoutFinder();
     void OpenStressDialog();
     void ShowUpdateWindow();
     void ShowAboutBox();
@@ -102,6 +106,7 @@ class MainWindow : public QMainWindow {
     std::array<QAction*, 5> recentItems_{};
     std::array<QAction*, 3> editItems_{};
     std::array<QAction*, 8> utilItems_{};
+    QAction* finderItem_ = nullptr;
     std::array<QAction*, 11> helpItems_{};
     std::array<QAction*, 6> toolButtons_{};
     QToolBar* toolbar_ = nullptr;
@@ -109,6 +114,7 @@ class MainWindow : public QMainWindow {
     bool historyFontDue_ = false;
     QLabel* lblver_ = nullptr;
     QPointer<ParametersDialog> parameters_;
+    QPointer<LayoutFinderWindow> finder_;
     QPointer<StressDialog> stress_;
     // The text browser's folder, remembered for the run.
     TextBrowserMemory browseMemory_;

@@ -256,7 +256,12 @@ QLayout* ParametersDialog::CreateButtons() {
         connect(button, &QPushButton::clicked, this, b.click);
         grid->addWidget(button, 0, column++);
     }
-    grid->addWidget(CreateCopyButton(), 1, 0, 1, column);
+    grid->addWidget(CreateCopyButton(), 1, 0, 1, column - 1);
+    auto* finder = new QPushButton(tr("Layout Fi&nder..."), this);
+    finder->setObjectName(QStringLiteral("cmdFinder"));
+    finder->setAutoDefault(false);
+    connect(finder, &QPushButton::clicked, this, &ParametersDialog::finderRequested);
+    grid->addWidget(finder, 1, column - 1);
     auto* ok = findChild<QPushButton*>(QStringLiteral("Command2"));
 
     ok->setDefault(true);

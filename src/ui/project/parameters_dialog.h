@@ -66,6 +66,8 @@ class ParametersDialog : public QDialog {
     // After every valid change, once WorkParms holds it; windows that follow the
     // dialog beside the diagram and the graph listen here.
     void workParmsChanged();
+    // The layout finder button; whoever owns the finder opens it.
+    void finderRequested();
 
   private:
     QGroupBox* CreatePlanFrame();
