@@ -8,6 +8,7 @@
 
 #include "analysis/orientation.h"
 #include "analysis/report.h"
+#include "analysis/sigma_band.h"
 #include "core/app_state.h"
 #include "core/help_book.h"
 #include "core/project_commands.h"
@@ -274,6 +275,37 @@ TEST(HelpBookContent, EveryWindowHasAContextPage) {
         ASSERT_NE(entry, nullptr) << window;
         EXPECT_TRUE(numbers.insert(entry->number).second) << window << " shares its number";
     }
+}
+
+std::string ClassRange(const OpeningBand& band) {
+    const std::string best = OrientationWord(band.best);
+    const std::string worst = OrientationWord(band.worst);
+    return best == worst ? best : best + " to " + worst;
+}
+
+// The robust classes of the finder page's example: SigmaH 65, class B (20).
+TEST(HelpExamples, LayoutFinderBandsMatchTheEngine) {
+    const std::string html = Page("method_layout_finder.html");
+    const std::vector<std::pair<std::string, float>> openings = {
+        {"Entries", 80}, {"Left crosscut", 350}, {"Right crosscut", 170}};
+    for (const auto& [name, azimuth] : openings) {
+        const OpeningBand band = OpeningBandOf(azimuth, 65, 20);
+        const std::string line = name + " at " + FormatSingle(azimuth) + ": angle " +
+                                 FormatSingle(band.lowAngle) + " to " +
+                                 FormatSingle(band.highAngle) + " degrees, " + ClassRange(band);
+        EXPECT_NE(html.find(line), std::string::npos) << "page lacks: " << line;
+    }
+    Parms p;
+    p.AzimSigmaH = 65;
+    p.SigmaHTolerance = 20;
+    p.AzimEntries = 80;
+    p.AzimLeftCross = 350;
+    p.AzimRightCross = 170;
+    const DevelopmentInterval best = RankDevelopmentIntervals(SweepDevelopment(p, 1, 180)).front();
+    const std::string line = "best interval: " + FormatSingle(best.from) + " to " +
+                             FormatSingle(best.to) + " degrees, worst class " +
+                             OrientationWord(best.worst);
+    EXPECT_NE(html.find(line), std::string::npos) << "page lacks: " << line;
 }
 
 }  // namespace
