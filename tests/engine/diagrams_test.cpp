@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vornexa {
 namespace {
@@ -195,6 +196,101 @@ TEST(RotatePoint, RoundsHalvesToEvenAndMirrorsTypeA) {
     EXPECT_EQ(RotatePoint(-50, 0, 0, 0), (Point{-50, 0}));
     EXPECT_EQ(RotatePoint(0, 165, 90, 1), (Point{165, 0}));
     EXPECT_EQ(RotatePoint(5, 0, 60, 1), (Point{2, -4}));  // 2.5 -> 2, -4.33 -> -4
+}
+
+bool IsBand(const DrawCommand& command) {
+    const auto* line = std::get_if<DrawLine>(&command);
+    const auto* text = std::get_if<PlaceText>(&command);
+    return std::holds_alternative<TintShape>(command) || (line && line->colour == kBandEdge) ||
+           (text && text->text.starts_with("SigmaH band"));
+}
+
+// The band only adds commands: without them the list is the one drawn with no band.
+TEST(SigmaHBand, AddsTintsRaysAndLegendToBothDiagrams) {
+    const Point centre{225, 190};
+    const Point face{225, 175};
+    const struct Case {
+        const char* name;
+        Parms layout;
+        float tolerance;
+        Point origin;
+        std::vector<Point> rayEnds;  // S - t, S + t, then the same 180 degrees on
+        size_t tints;
+        std::string legend;
+    } cases[] = {
+        {"off", Development(40, 10, 280, 100), 0, centre, {}, 0, ""},
+        {"development",
+         Development(0, 10, 280, 100),
+         15,
+         centre,
+         {{185, 41}, {265, 41}, {265, 339}, {185, 339}},
+         2,
+         "SigmaH band: \u00b115"},
+        {"across north",
+         Development(350, 10, 280, 100),
+         20,
+         centre,
+         {{148, 57}, {252, 38}, {302, 323}, {198, 342}},
+         2,
+         "SigmaH band: \u00b120"},
+        {"every direction",
+         Development(0, 10, 280, 100),
+         90,
+         centre,
+         {},
+         1,
+         "SigmaH band: \u00b190"},
+        {"longwall off", Longwall(1, 0, 0), 0, face, {}, 0, ""},
+        {"longwall",
+         Longwall(1, 0, 0),
+         20,
+         face,
+         {{169, 20}, {281, 20}, {281, 330}, {169, 330}},
+         2,
+         "SigmaH band: \u00b120"},
+        {"one decimal", Longwall(0, 30, 0), 12.34f, face, {}, 2, "SigmaH band: \u00b112.3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Parms banded = c.layout;
+        banded.SigmaHTolerance = c.tolerance;
+        Parms plain = c.layout;
+        const bool longwall = c.layout.PlanType == 1;
+        const DisplayList list = longwall ? Long_Paint(banded) : Dev_Paint(banded);
+        DisplayList rest = list;
+        std::erase_if(rest.commands, IsBand);
+        EXPECT_EQ(rest, longwall ? Long_Paint(plain) : Dev_Paint(plain));
+
+        const std::vector<TintShape> tints = All<TintShape>(list);
+        ASSERT_EQ(tints.size(), c.tints);
+        for (const TintShape& tint : tints) {
+            const int radius = (tint.shape.bottomRight.x - tint.shape.topLeft.x) / 2;
+            EXPECT_EQ(tint.shape.topLeft, (Point{c.origin.x - radius, c.origin.y - radius}));
+            EXPECT_EQ(tint.shape.kind,
+                      c.tints == 1 ? Shape::Kind::Ellipse : Shape::Kind::EllipseAndPolygon);
+            for (size_t i = 1; i < tint.shape.points.size(); ++i) {
+                const Point& p = tint.shape.points[i];
+                EXPECT_GT(std::hypot(p.x - c.origin.x, p.y - c.origin.y), 1.2 * radius);
+            }
+        }
+        std::vector<Point> rayEnds;
+        for (const DrawLine& line : All<DrawLine>(list)) {
+            if (line.colour == kBandEdge) {
+                EXPECT_EQ(line.from, c.origin);
+                rayEnds.push_back(line.to);
+            }
+        }
+        EXPECT_EQ(rayEnds.size(), c.tints == 2 ? 4u : 0u);
+        if (!c.rayEnds.empty()) {
+            EXPECT_EQ(rayEnds, c.rayEnds);
+        }
+        const std::vector<std::string> texts = Texts(list);
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), c.legend), c.legend.empty() ? 0 : 1);
+    }
+    // Across north the wedge runs through 350, not the long way round through 170.
+    Parms across = Development(350, 0, 270, 90);
+    across.SigmaHTolerance = 20;
+    EXPECT_EQ(All<TintShape>(Dev_Paint(across))[0].shape.points[2], (Point{192, 5}));
 }
 
 }  // namespace

@@ -263,6 +263,13 @@ struct Painter {
         p.fillRect(border.boundingRect(), colour);
         p.restore();
     }
+    // Blended by the painter on every device, after whatever lies under it.
+    void operator()(const TintShape& c) {
+        drawn = true;
+        QColor colour = ToColor(c.colour);
+        colour.setAlpha(c.alpha);
+        p.fillPath(PathOf(c.shape), colour);
+    }
     void operator()(const DrawLine& c) {
         drawn = true;
         p.setPen(QPen(ToColor(c.colour), c.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -1,0 +1,72 @@
+#include <algorithm>
+#include <cmath>
+
+#include "diagrams/geometry.h"
+#include "util/numbers.h"
+
+namespace vornexa {
+namespace {
+
+constexpr float kEveryDirection = 90;
+constexpr int kRayWidth = 2;
+// Each chord of the fan spans at most 30 degrees and stays outside the circle it cuts.
+constexpr double kFanStep = 30;
+constexpr double kFanReach = 1.25;
+
+Point Toward(Point origin, double azimuth, double r) {
+    const double a = DirectionDegrees(azimuth) * kRadiansPerDegree;
+    return {RoundPixel(origin.x + r * std::sin(a)), RoundPixel(origin.y - r * std::cos(a))};
+}
+
+Shape Circle(Point origin, int radius) {
+    return {Shape::Kind::Ellipse,
+            {origin.x - radius, origin.y - radius},
+            {origin.x + radius, origin.y + radius},
+            {}};
+}
+
+// The circle cut by a fan from azimuth `from` to `to` that reaches past it.
+Shape Wedge(Point origin, int radius, double from, double to) {
+    Shape wedge = Circle(origin, radius);
+    wedge.kind = Shape::Kind::EllipseAndPolygon;
+    wedge.points.push_back(origin);
+    const int steps = std::max(1, static_cast<int>(std::ceil((to - from) / kFanStep)));
+    for (int k = 0; k <= steps; ++k) {
+        wedge.points.push_back(Toward(origin, from + (to - from) * k / steps, kFanReach * radius));
+    }
+    return wedge;
+}
+
+}  // namespace
+
+void AddSigmaHBand(DisplayList& list, Point origin, int radius, int rayLength, double sigmaH,
+                   float tolerance) {
+    if (tolerance <= 0) {
+        return;
+    }
+    if (tolerance >= kEveryDirection) {
+        list.commands.push_back(TintShape{Circle(origin, radius), kBandTint, kBandTintAlpha});
+        return;
+    }
+    for (double axis : {sigmaH, sigmaH + 180}) {
+        list.commands.push_back(TintShape{Wedge(origin, radius, axis - tolerance, axis + tolerance),
+                                          kBandTint, kBandTintAlpha});
+    }
+    for (double edge : {sigmaH - tolerance, sigmaH + tolerance, sigmaH + 180 - tolerance,
+                        sigmaH + 180 + tolerance}) {
+        list.commands.push_back(
+            DrawLine{origin, Toward(origin, edge, rayLength), kBandEdge, kRayWidth});
+    }
+}
+
+void AddSigmaHBandLegend(DisplayList& list, Point topLeft, float tolerance) {
+    if (tolerance <= 0) {
+        return;
+    }
+    // One decimal keeps the line short beside the picture.
+    const double tenths = std::round(std::min(tolerance, kEveryDirection) * 10.0) / 10.0;
+    list.commands.push_back(
+        PlaceText{topLeft, "SigmaH band: \u00b1" + FormatSingle(static_cast<float>(tenths))});
+}
+
+}  // namespace vornexa
