@@ -9,9 +9,11 @@ namespace {
 
 constexpr float kEveryDirection = 90;
 constexpr int kRayWidth = 2;
-// Each chord of the fan spans at most 30 degrees and stays outside the circle it cuts.
-constexpr double kFanStep = 30;
-constexpr double kFanReach = 1.25;
+// Each chord of the fan spans at most 120 degrees and stays just outside the
+// circle it cuts: a band up to 60 either way is one triangle, which the
+// renderer paints as a plain pie slice.
+constexpr double kFanStep = 120;
+constexpr double kFanMargin = 1.05;
 
 Point Toward(Point origin, double azimuth, double r) {
     const double a = DirectionDegrees(azimuth) * kRadiansPerDegree;
@@ -31,8 +33,10 @@ Shape Wedge(Point origin, int radius, double from, double to) {
     wedge.kind = Shape::Kind::EllipseAndPolygon;
     wedge.points.push_back(origin);
     const int steps = std::max(1, static_cast<int>(std::ceil((to - from) / kFanStep)));
+    const double step = (to - from) / steps;
+    const double reach = kFanMargin * radius / std::cos(step / 2 * kRadiansPerDegree);
     for (int k = 0; k <= steps; ++k) {
-        wedge.points.push_back(Toward(origin, from + (to - from) * k / steps, kFanReach * radius));
+        wedge.points.push_back(Toward(origin, from + step * k, reach));
     }
     return wedge;
 }
