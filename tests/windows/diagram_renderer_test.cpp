@@ -194,7 +194,7 @@ class DiagramRendererTest : public QObject {
     }
 
     // The band tints white paper and lets the hatch show through it; the SigmaH
-    // arrow stays on top, and an SVG keeps the tint translucent.
+    // arrow stays on top, and SVG and PDF keep the tint translucent.
     void sigmaHBandTintsUnderTheArrow() {
         Parms view = test::DevelopmentLayout(0);
         view.SigmaHTolerance = 20;
@@ -218,6 +218,8 @@ class DiagramRendererTest : public QObject {
         QVERIFY(ExportDiagram(list, dir.file("band.svg")));
         QVERIFY(test::ReadAll(dir.file("band.svg")).find("fill-opacity=\"0.28") !=
                 std::string::npos);
+        QVERIFY(ExportDiagram(list, dir.file("band.pdf")));
+        QVERIFY(test::ReadAll(dir.file("band.pdf")).find("/ca 0.28") != std::string::npos);
     }
 
     void exportsByFileType() {
