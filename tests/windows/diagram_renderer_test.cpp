@@ -32,21 +32,6 @@ bool ShowsColour(const QImage& image, QPoint centre, QColor colour) {
     return false;
 }
 
-// Some pixel near the point within 2 of the colour in every channel.
-bool ShowsNear(const QImage& image, QPoint centre, QColor colour) {
-    for (int dx = -4; dx <= 4; ++dx) {
-        for (int dy = -4; dy <= 4; ++dy) {
-            const QColor c = image.pixelColor(centre + QPoint(dx, dy));
-            if (std::abs(c.red() - colour.red()) <= 2 &&
-                std::abs(c.green() - colour.green()) <= 2 &&
-                std::abs(c.blue() - colour.blue()) <= 2) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 QPoint Polar(double azimuth, double r) {
     const double a = azimuth * 0.017453292519943278;
     return {static_cast<int>(std::lround(225 + r * std::sin(a))),
@@ -202,17 +187,16 @@ class DiagramRendererTest : public QObject {
         const QImage image = RenderDisplayList(list);
         const QColor tint(255, 231, 183);  // 72 of 255 amber over white
         const QColor hatch(72, 48, 183);   // the same over the blue hatch line
-        QVERIFY(ShowsNear(image, Polar(350, 120), tint));
-        QVERIFY(ShowsNear(image, Polar(350, 120), hatch));
-        QVERIFY(!ShowsNear(image, Polar(340 - 15, 120), tint));
+        QVERIFY(ShowsColour(image, Polar(350, 120), tint));
+        QVERIFY(ShowsColour(image, Polar(350, 120), hatch));
+        QVERIFY(!ShowsColour(image, Polar(325, 120), tint));
         QCOMPARE(AtAzimuth(image, 0, 100), QColor(Qt::black));
-        QCOMPARE(AtAzimuth(image, 45, 120), QColor(Qt::white));
 
         Parms longwall;
         longwall.PlanType = 1;
         longwall.LongType = 1;
         longwall.SigmaHTolerance = 90;
-        QVERIFY(ShowsNear(RenderDisplayList(Long_Paint(longwall)), {165, 150}, tint));
+        QVERIFY(ShowsColour(RenderDisplayList(Long_Paint(longwall)), {165, 150}, tint));
 
         test::TempFolder dir;
         QVERIFY(ExportDiagram(list, dir.file("band.svg")));
