@@ -192,12 +192,6 @@ class DiagramRendererTest : public QObject {
         QVERIFY(!ShowsColour(image, Polar(325, 120), tint));
         QCOMPARE(AtAzimuth(image, 0, 100), QColor(Qt::black));
 
-        Parms longwall;
-        longwall.PlanType = 1;
-        longwall.LongType = 1;
-        longwall.SigmaHTolerance = 90;
-        QVERIFY(ShowsColour(RenderDisplayList(Long_Paint(longwall)), {165, 150}, tint));
-
         test::TempFolder dir;
         QVERIFY(ExportDiagram(list, dir.file("band.svg")));
         QVERIFY(test::ReadAll(dir.file("band.svg")).find("fill-opacity=\"0.28") !=
