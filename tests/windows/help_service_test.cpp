@@ -8,9 +8,9 @@
 
 #include "support/scoped_variable.h"
 #include "support/window_harness.h"
-#include "ui/about/help_window.h"
 #include "ui/services/desktop_services.h"
 #include "ui/services/help_service.h"
+#include "ui/about/help_window.h"
 
 using namespace vornexa;
 
