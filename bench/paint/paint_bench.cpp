@@ -35,6 +35,11 @@ Parms Longwall(int16_t longType) {
     return work;
 }
 
+Parms Banded(Parms work, float tolerance) {
+    work.SigmaHTolerance = tolerance;
+    return work;
+}
+
 DisplayList Build(const Parms& work, Parms& view) {
     UpdateViewParms(work, view);
     return work.PlanType != 0 ? Long_Paint(view) : Dev_Paint(view);
@@ -76,6 +81,10 @@ void BM_PaintOnly(benchmark::State& bench, Parms work) {
 BENCHMARK_CAPTURE(BM_Redraw, development_sigmaH_0, Development(0))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Redraw, development_sigmaH_45, Development(45))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Redraw, longwall_type_A, Longwall(0))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Redraw, development_band_40, Banded(Development(45), 40))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Redraw, longwall_band_40, Banded(Longwall(0), 40))
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Redraw, longwall_type_B, Longwall(1))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Drag, development, Development(0))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Drag, longwall_type_A, Longwall(0))->Unit(benchmark::kMicrosecond);

@@ -14,6 +14,8 @@ constexpr int kConstructionRadius = 225;
 constexpr int kLineLength = 154;
 constexpr int kLegendTop = 370;
 constexpr int kLegendStep = 30;
+// Under the title, left of the circle and of every line out of the centre.
+constexpr Point kBandLegend{10, 40};
 
 // The point at screen angle phi (azimuth - 90) and distance r from the centre.
 Point AtScreenAngle(double phi, double r) {
@@ -37,7 +39,7 @@ Shape Sector(double phi) {
     return sector;
 }
 
-void AddZones(DisplayList& list, float sigmaPhi) {
+void AddZoneFills(DisplayList& list, float sigmaPhi) {
     const Brush blueHatch{kBlue, true};
     const Brush redHatch{kRed, true};
     list.commands.push_back(FillShape{ZoneCircle(), Brush{kWhite, false}});
@@ -45,6 +47,9 @@ void AddZones(DisplayList& list, float sigmaPhi) {
     for (int k : {0, 2, 1, 3}) {
         list.commands.push_back(FillShape{Sector(sigmaPhi + 90.0 * k), fills[size_t(k)]});
     }
+}
+
+void AddZoneFrames(DisplayList& list, float sigmaPhi) {
     list.commands.push_back(FrameShape{ZoneCircle(), kBlack});
     for (int k = 0; k < 4; ++k) {
         list.commands.push_back(FrameShape{Sector(sigmaPhi + 90.0 * k), kBlack});
@@ -98,7 +103,10 @@ DisplayList Dev_Paint(Parms& view) {
         *azimuth = static_cast<float>(DirectionDegrees(*azimuth)) - 90.0f;
     }
     DisplayList list;
-    AddZones(list, view.AzimSigmaH);
+    AddZoneFills(list, view.AzimSigmaH);
+    // Over the zones, so their hatch shows through; under their outlines and every line.
+    AddSigmaHBand(list, kCentre, kZoneRadius, kLineLength, sigmaH, view.SigmaHTolerance);
+    AddZoneFrames(list, view.AzimSigmaH);
     list.commands.push_back(PlaceText{{110, 10}, "Stress Design Diagram - Development"});
     AddLine(list, view.AzimEntries, kBlue, 10);
     AddLine(list, view.AzimEntries + 180.0, kBlue, 10);
@@ -108,6 +116,7 @@ DisplayList Dev_Paint(Parms& view) {
     AddLine(list, view.AzimSigmaH + 180.0, kBlack, 5);
     AddArrowhead(list, sigmaH);
     AddLegends(list);
+    AddSigmaHBandLegend(list, kBandLegend, view.SigmaHTolerance);
     return list;
 }
 

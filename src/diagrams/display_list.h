@@ -22,6 +22,10 @@ inline constexpr Rgb kBlue{0, 0, 255};
 inline constexpr Rgb kRed{255, 0, 0};
 inline constexpr Rgb kBrown{102, 51, 0};
 inline constexpr Rgb kPurple{178, 0, 238};
+// The SigmaH band: a pale amber over white paper and the hatches, darker edges.
+inline constexpr Rgb kBandTint{255, 170, 0};
+inline constexpr int kBandTintAlpha = 72;
+inline constexpr Rgb kBandEdge{214, 118, 0};
 
 // Rectangles and ellipse boxes include their left and top edges, not their right and bottom.
 struct Shape {
@@ -48,6 +52,13 @@ struct FrameShape {
     Rgb colour = kBlack;  // one pixel wide
     bool operator==(const FrameShape&) const = default;
 };
+// A translucent fill: what lies under it shows through, hatches included.
+struct TintShape {
+    Shape shape;
+    Rgb colour;
+    int alpha = 255;  // 0 leaves the pixels as they are, 255 covers them
+    bool operator==(const TintShape&) const = default;
+};
 struct DrawLine {
     Point from, to;
     Rgb colour = kBlack;
@@ -60,7 +71,7 @@ struct PlaceText {
     bool operator==(const PlaceText&) const = default;
 };
 
-using DrawCommand = std::variant<FillShape, FrameShape, DrawLine, PlaceText>;
+using DrawCommand = std::variant<FillShape, FrameShape, TintShape, DrawLine, PlaceText>;
 
 struct DisplayList {
     static constexpr int kWidth = 457;

@@ -35,4 +35,13 @@ inline void AddLegendKey(DisplayList& list, const Shape& swatch, Brush fill, std
     list.commands.push_back(PlaceText{{swatch.bottomRight.x, swatch.topLeft.y}, std::move(label)});
 }
 
+// The SigmaH band of half-width `tolerance` about the line through `origin` that
+// runs towards azimuth `sigmaH` and back: a tint within `radius` and the edge rays.
+// Nothing at all when the tolerance is 0; the whole circle, without edges, at 90.
+void AddSigmaHBand(DisplayList& list, Point origin, int radius, int rayLength, double sigmaH,
+                   float tolerance);
+
+// The band's legend line, or nothing when the tolerance is 0.
+void AddSigmaHBandLegend(DisplayList& list, Point topLeft, float tolerance);
+
 }  // namespace vornexa

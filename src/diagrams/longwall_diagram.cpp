@@ -14,6 +14,8 @@ constexpr int kWingBack = 152;
 constexpr int kWingSide = 12;
 constexpr int kLegendTop = 405;
 constexpr int kLegendStep = 30;
+// The top left corner: every line and panel stays within 215 px of the corner C.
+constexpr Point kBandLegend{10, 10};
 
 // Places panel coordinates (p, q) turned by `angle` about `origin`; the mining
 // sequence picks the side the panel lies on.
@@ -52,6 +54,9 @@ void AddPanel(DisplayList& list, const Parms& view) {
         list.commands.push_back(FillShape{shape, Brush{polygon.fill, false}});
         list.commands.push_back(FrameShape{shape, kBlack});
     }
+}
+
+void AddMiningArrow(DisplayList& list, const Parms& view) {
     const auto at = [&](int p, int q) {
         return Place(kCorner, p, q, view.AzimHeadGate, view.LongType);
     };
@@ -93,9 +98,12 @@ DisplayList Long_Paint(const Parms& snapshot) {
     DisplayList list;
     AddPanel(list, view);
     const Point face = Place(kCorner, 0, 50, view.AzimHeadGate, view.LongType);
+    AddSigmaHBand(list, face, kHalfLine, kHalfLine, view.AzimSigmaH, view.SigmaHTolerance);
+    AddMiningArrow(list, view);
     AddArrowLine(list, face, view.AzimSigmaH, view.LongType, kBlack);
     AddArrowLine(list, kCorner, view.AzimHeadGate, view.LongType, kBrown);
     AddLegend(list, view);
+    AddSigmaHBandLegend(list, kBandLegend, view.SigmaHTolerance);
     return list;
 }
 

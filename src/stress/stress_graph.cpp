@@ -1,5 +1,7 @@
 #include "stress/stress_graph.h"
 
+#include <algorithm>
+
 #include "analysis/orientation.h"
 
 namespace vornexa {
@@ -48,6 +50,26 @@ GraphSeries CurrentPoint(const GraphSettings& graph, float angle) {
     return current;
 }
 
+// A horizontal bar of the band's width at the current point's height.
+std::optional<GraphSeries> Band(const GraphSettings& graph, const StressGraph& result,
+                                float tolerance) {
+    if (tolerance <= 0) {
+        return std::nullopt;
+    }
+    const float y = HeadgateStressPct(result.angle);
+    const auto left = static_cast<float>(result.xOffset);
+    const float right = left + kGraphPointCount;
+    GraphSeries band;
+    band.style.colour = kBandColour;
+    band.style.lineWidth = kBandLineWidth;
+    if (graph.CurveLegend == 1) {
+        band.style.legend = "SigmaH Band  ";
+    }
+    band.points = {{std::max(left, result.angle - tolerance), y},
+                   {std::min(right, result.angle + tolerance), y}};
+    return band;
+}
+
 }  // namespace
 
 StressGraph ComputeStressGraph(const Parms& work, Parms& view, const GraphSettings& graph) {
@@ -58,6 +80,7 @@ StressGraph ComputeStressGraph(const Parms& work, Parms& view, const GraphSettin
     result.series = {Curve(graph, kConcentrationSeries, result.xOffset),
                      Curve(graph, kReliefSeries, result.xOffset),
                      CurrentPoint(graph, result.angle)};
+    result.band = Band(graph, result, view.SigmaHTolerance);
     return result;
 }
 

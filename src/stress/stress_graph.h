@@ -43,10 +43,15 @@ struct StressGraph {
     float angle;  // headgate angle of the snapshot, 0..360
     int xOffset;  // 0 or 180: the curves cover offset + 1 .. offset + 180
     std::array<GraphSeries, 3> series;
+    // The SigmaH band through the current point, cut at the ends of the X axis;
+    // none while the tolerance is 0.
+    std::optional<GraphSeries> band;
 };
 
 inline constexpr int kCurveLineWidth = 3;
 inline constexpr int kCurrentMarkerGrowth = 7;
+inline constexpr int kBandLineWidth = 5;
+inline constexpr Rgb kBandColour{230, 150, 30};
 
 // Refreshes `view` from `work`, then lays out the three series with the graph's style.
 StressGraph ComputeStressGraph(const Parms& work, Parms& view, const GraphSettings& graph);

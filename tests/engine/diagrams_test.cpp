@@ -197,5 +197,64 @@ TEST(RotatePoint, RoundsHalvesToEvenAndMirrorsTypeA) {
     EXPECT_EQ(RotatePoint(5, 0, 60, 1), (Point{2, -4}));  // 2.5 -> 2, -4.33 -> -4
 }
 
+bool IsBand(const DrawCommand& command) {
+    const auto* line = std::get_if<DrawLine>(&command);
+    const auto* text = std::get_if<PlaceText>(&command);
+    return std::holds_alternative<TintShape>(command) || (line && line->colour == kBandEdge) ||
+           (text && text->text.starts_with("SigmaH band"));
+}
+
+// The band only adds commands: without them the list is the one drawn with no band.
+TEST(SigmaHBand, AddsTintsRaysAndLegendToBothDiagrams) {
+    const struct Case {
+        Parms layout;
+        float tolerance;
+        std::vector<Point> rayEnds;  // S - t, S + t, then the same 180 degrees on
+        size_t tints;
+        std::string legend;
+    } cases[] = {
+        {Development(40, 10, 280, 100), 0, {}, 0, ""},
+        {Development(0, 10, 280, 100),
+         15,
+         {{185, 41}, {265, 41}, {265, 339}, {185, 339}},
+         2,
+         "SigmaH band: \u00b115"},
+        {Development(350, 10, 280, 100),
+         20,
+         {{148, 57}, {252, 38}, {302, 323}, {198, 342}},
+         2,
+         "SigmaH band: \u00b120"},
+        {Development(0, 10, 280, 100), 90, {}, 1, "SigmaH band: \u00b190"},  // no edges
+        {Longwall(1, 0, 0), 0, {}, 0, ""},
+        {Longwall(1, 0, 0),
+         20,
+         {{169, 20}, {281, 20}, {281, 330}, {169, 330}},
+         2,
+         "SigmaH band: \u00b120"},
+        {Longwall(0, 30, 0), 89.96f, {}, 2, "SigmaH band: \u00b190"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tolerance);
+        Parms banded = c.layout;
+        banded.SigmaHTolerance = c.tolerance;
+        Parms plain = c.layout;
+        const bool longwall = c.layout.PlanType == 1;
+        const DisplayList list = longwall ? Long_Paint(banded) : Dev_Paint(banded);
+        DisplayList rest = list;
+        std::erase_if(rest.commands, IsBand);
+        EXPECT_EQ(rest, longwall ? Long_Paint(plain) : Dev_Paint(plain));
+        EXPECT_EQ(All<TintShape>(list).size(), c.tints);
+        std::vector<Point> rayEnds;
+        for (const DrawLine& line : All<DrawLine>(list)) {
+            if (line.colour == kBandEdge) {
+                rayEnds.push_back(line.to);
+            }
+        }
+        EXPECT_EQ(rayEnds.size(), c.tints == 2 ? 4u : 0u);
+        EXPECT_TRUE(c.rayEnds.empty() || rayEnds == c.rayEnds);
+        const std::vector<std::string> texts = Texts(list);
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), c.legend), c.legend.empty() ? 0 : 1);
+    }
+}
 }  // namespace
 }  // namespace vornexa

@@ -178,6 +178,28 @@ class DiagramRendererTest : public QObject {
         }
     }
 
+    // The band tints white paper and lets the hatch show through it; the SigmaH
+    // arrow stays on top, and SVG and PDF keep the tint translucent.
+    void sigmaHBandTintsUnderTheArrow() {
+        Parms view = test::DevelopmentLayout(0);
+        view.SigmaHTolerance = 20;
+        const DisplayList list = Dev_Paint(view);
+        const QImage image = RenderDisplayList(list);
+        const QColor tint(255, 231, 183);  // 72 of 255 amber over white
+        const QColor hatch(72, 48, 183);   // the same over the blue hatch line
+        QVERIFY(ShowsColour(image, Polar(350, 120), tint));
+        QVERIFY(ShowsColour(image, Polar(350, 120), hatch));
+        QVERIFY(!ShowsColour(image, Polar(325, 120), tint));
+        QCOMPARE(AtAzimuth(image, 0, 100), QColor(Qt::black));
+
+        test::TempFolder dir;
+        QVERIFY(ExportDiagram(list, dir.file("band.svg")));
+        QVERIFY(test::ReadAll(dir.file("band.svg")).find("fill-opacity=\"0.28") !=
+                std::string::npos);
+        QVERIFY(ExportDiagram(list, dir.file("band.pdf")));
+        QVERIFY(test::ReadAll(dir.file("band.pdf")).find("/ca 0.28") != std::string::npos);
+    }
+
     void exportsByFileType() {
         test::TempFolder dir;
         Parms view;

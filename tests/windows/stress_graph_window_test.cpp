@@ -60,6 +60,8 @@ class StressGraphWindowTest : public QObject {
     void legendFollowsCurveLegend();
     void plotStressFollowsTheWorkingLayout();
     void graphStyleZeroRendersOnlyTheCurrentPoint();
+    void sigmaHBandIsABarThroughTheCurrentPoint_data();
+    void sigmaHBandIsABarThroughTheCurrentPoint();
 };
 
 void StressGraphWindowTest::isATopLevelWindowWithItsChart() {
@@ -248,6 +250,44 @@ void StressGraphWindowTest::graphStyleZeroRendersOnlyTheCurrentPoint() {
         const QPoint centre = view.mapFromScene(ChartOf(window).mapToPosition(current));
         QCOMPARE(image.pixelColor(centre), QColor(Qt::black));
     }
+}
+
+void StressGraphWindowTest::sigmaHBandIsABarThroughTheCurrentPoint_data() {
+    QTest::addColumn<Parms>("work");
+    QTest::addColumn<float>("tolerance");
+    QTest::addColumn<double>("from");
+    QTest::addColumn<double>("to");
+    QTest::newRow("off") << test::LongwallLayout(0, 65, 0) << 0.0f << 0.0 << 0.0;
+    QTest::newRow("inside") << test::LongwallLayout(0, 65, 0) << 20.0f << 45.0 << 85.0;
+    QTest::newRow("cut at the left end") << test::LongwallLayout(0, 0, 0) << 15.0f << 0.0 << 15.0;
+    QTest::newRow("upper half-turn, every direction")
+        << test::LongwallLayout(1, 300, 10) << 90.0f << 180.0 << 340.0;
+}
+
+// The bar lies under the current point, the last series, and goes when the
+// tolerance returns to 0.
+void StressGraphWindowTest::sigmaHBandIsABarThroughTheCurrentPoint() {
+    QFETCH(Parms, work);
+    QFETCH(float, tolerance);
+    QFETCH(double, from);
+    QFETCH(double, to);
+    test::WindowHarness h;
+    h.state.workParms = work;
+    h.state.workParms.SigmaHTolerance = tolerance;
+    StressGraphWindow window(h.ctx);
+    QChart& chart = ChartOf(window);
+    QCOMPARE(chart.series().size(), tolerance > 0 ? 4 : 3);
+    const auto* marked = qobject_cast<QScatterSeries*>(chart.series().back());
+    QVERIFY(marked != nullptr);
+    if (tolerance > 0) {
+        const QList<QPointF> bar = qobject_cast<QLineSeries*>(chart.series().at(2))->points();
+        const QPointF current = marked->points().at(0);
+        QCOMPARE(bar, (QList<QPointF>{{from, current.y()}, {to, current.y()}}));
+    }
+    h.state.workParms.SigmaHTolerance = 0;
+    window.PlotStress();
+    QCOMPARE(chart.series().size(), 3);
+    QCOMPARE(chart.series().at(2), marked);
 }
 
 }  // namespace vornexa

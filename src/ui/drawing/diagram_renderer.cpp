@@ -166,6 +166,13 @@ struct Painter {
         p.fillRect(border.boundingRect(), colour);
         p.restore();
     }
+    // Blended by the painter on every device, after whatever lies under it.
+    void operator()(const TintShape& c) {
+        drawn = true;
+        QColor colour = ToColor(c.colour);
+        colour.setAlpha(c.alpha);
+        p.fillPath(PathOf(c.shape), colour);
+    }
     void operator()(const DrawLine& c) {
         drawn = true;
         if (keepStrokes && filler != nullptr) {

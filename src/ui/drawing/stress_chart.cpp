@@ -77,7 +77,8 @@ StressChart::StressChart()
     : axisX_(new QValueAxis),
       axisY_(new QValueAxis),
       curves_{new QLineSeries, new QLineSeries},
-      current_(new QScatterSeries) {
+      current_(new QScatterSeries),
+      band_(new QLineSeries(this)) {
     // Room goes to the plot: the window often gets only what is left under the dialog.
     setMargins(QMargins(6, 2, 6, 2));
     legend()->setAlignment(Qt::AlignBottom);
@@ -90,9 +91,13 @@ StressChart::StressChart()
     axisY_->setRange(-kYMargin, 100 + kYMargin);
     for (QXYSeries* series : AllSeries()) {
         addSeries(series);
-        series->attachAxis(axisX_);
-        series->attachAxis(axisY_);
+        AttachToAxes(*series);
     }
+}
+
+void StressChart::AttachToAxes(QXYSeries& series) {
+    series.attachAxis(axisX_);
+    series.attachAxis(axisY_);
 }
 
 void StressChart::GraphInit(const GraphSettings& graph) {
@@ -114,6 +119,7 @@ void StressChart::PlotStress(const StressGraph& graph) {
     StyleCurrent(*current_, graph.series[kCurrentSeries].style);
     current_->replace(PresentPoints(graph.series[kCurrentSeries]));
 
+    PlotBand(graph);
     bool anyLegend = false;
     const std::array<QXYSeries*, 3> all = AllSeries();
     for (size_t i = 0; i < all.size(); ++i) {
@@ -125,6 +131,32 @@ void StressChart::PlotStress(const StressGraph& graph) {
         anyLegend = anyLegend || text.has_value();
     }
     legend()->setVisible(anyLegend);
+}
+
+// The current point goes back in after the bar, so that it is painted over it.
+void StressChart::PlotBand(const StressGraph& graph) {
+    const bool shown = series().contains(band_);
+    if (!graph.band) {
+        if (shown) {
+            removeSeries(band_);
+            band_->setParent(this);
+        }
+        return;
+    }
+    if (!shown) {
+        removeSeries(current_);
+        addSeries(band_);
+        addSeries(current_);
+        AttachToAxes(*band_);
+        AttachToAxes(*current_);
+    }
+    StyleCurve(*band_, graph.band->style);
+    band_->replace(PresentPoints(*graph.band));
+    const std::optional<std::string>& text = graph.band->style.legend;
+    band_->setName(text ? QString::fromStdString(*text) : QString());
+    for (QLegendMarker* marker : legend()->markers(band_)) {
+        marker->setVisible(text.has_value());
+    }
 }
 
 std::array<QXYSeries*, 3> StressChart::AllSeries() const {
