@@ -129,8 +129,11 @@ class DiagramPixelsTest : public QObject {
         }
         Parms turned = steps.back();
         turned.AzimEntries += 10;
-        steps.insert(steps.end(), {turned, turned, test::LongwallLayout(0, 65, 20),
-                                   test::LongwallLayout(1, 65, 20), test::DevelopmentLayout(2)});
+        Parms banded = turned;
+        banded.SigmaHTolerance = 20;
+        steps.insert(steps.end(),
+                     {turned, turned, banded, banded, banded, test::LongwallLayout(0, 65, 20),
+                      test::LongwallLayout(1, 65, 20), test::DevelopmentLayout(2)});
         DiagramRaster raster;
         for (size_t i = 0; i < steps.size(); ++i) {
             Parms view;

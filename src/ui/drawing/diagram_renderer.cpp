@@ -208,11 +208,16 @@ QRect CanvasBoxOf(const DrawCommand& command, int textLineHeight) {
         }
         return BoxOf(shape);
     };
-    if (const auto* fill = std::get_if<FillShape>(&command)) {
-        return shapeBox(fill->shape).adjusted(-kMargin, -kMargin, kMargin, kMargin);
-    }
-    if (const auto* frame = std::get_if<FrameShape>(&command)) {
-        return shapeBox(frame->shape).adjusted(-kMargin, -kMargin, kMargin, kMargin);
+    if (const Shape* shape = std::visit(
+            [](const auto& c) -> const Shape* {
+                if constexpr (requires { c.shape; }) {
+                    return &c.shape;
+                } else {
+                    return nullptr;
+                }
+            },
+            command)) {
+        return shapeBox(*shape).adjusted(-kMargin, -kMargin, kMargin, kMargin);
     }
     if (const auto* line = std::get_if<DrawLine>(&command)) {
         const int reach = (line->width + 1) / 2 + kMargin;
