@@ -20,23 +20,11 @@ std::string Degrees(std::string_view number) {
     return std::string(number) + " (degrees)";
 }
 
-std::string_view ConditionWord(Orientation o) {
-    switch (o) {
-        case Orientation::Good:
-            return "Good";
-        case Orientation::Moderate:
-            return "Moderate";
-        case Orientation::Difficult:
-            return "Difficult";
-    }
-    return "";
-}
-
 std::string OpeningResult(std::string_view angleLabel, std::string_view classLabel, float opening,
                           float sigmaH) {
     std::string out = Line(angleLabel, Degrees(FormatFixed(AzimuthDifference(opening, sigmaH), 0)));
     out += std::string(classLabel) + ": " +
-           std::string(ConditionWord(ClassifyOrientation(OpeningAngle(opening, sigmaH)))) +
+           std::string(OrientationWord(ClassifyOrientation(OpeningAngle(opening, sigmaH)))) +
            " Conditions" + std::string(kCrLf);
     return out;
 }
