@@ -93,4 +93,12 @@ bool SaveDefaultSettings(AppState& state, int selector) {
     return ini.Save(state.iniPath);
 }
 
+// The options hold for this run either way; the user must know they are not kept.
+void SaveAnalysisOptions(AppState& state) {
+    if (!SaveDefaultSettings(state, 6)) {
+        state.messages.ShowMessage("The options could not be saved to file: " + state.iniPath,
+                                   msg::kExclamation, state.messages.titles.error);
+    }
+}
+
 }  // namespace vornexa

@@ -71,4 +71,7 @@ void ReadOptionsAndGraph(AppState& state, const IniFile& ini);
 // 4 [TextBrowse], 5 [Graph], 6 [VORNOptions]. False when the file could not be written.
 bool SaveDefaultSettings(AppState& state, int selector);
 
+// Writes [VORNOptions], with a message when the file could not be written.
+void SaveAnalysisOptions(AppState& state);
+
 }  // namespace vornexa

@@ -12,6 +12,7 @@
 
 #include "core/app_state.h"
 #include "ui/project/parameters_dialog.h"
+#include "ui/services/window_support.h"
 #include "util/numbers.h"
 
 namespace vornexa {
@@ -39,7 +40,7 @@ QColor ClassColour(Orientation o) {
 }
 
 QString Degrees(float value) {
-    return QString::fromStdString(FormatSingle(value));
+    return Q(FormatSingle(value));
 }
 
 QString Word(Orientation o) {

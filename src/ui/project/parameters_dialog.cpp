@@ -42,7 +42,6 @@ constexpr int kPageStep = 45;
 constexpr int kMinGraphWidth = 360;
 constexpr int kMinGraphHeight = 280;
 constexpr double kMaxTolerance = 90;
-constexpr int kOptionsSection = 6;
 
 // The scatter of SigmaH directions the regional maps give each quality class.
 struct QualityClass {
@@ -441,10 +440,7 @@ void ParametersDialog::cmbQuality_Click(int index) {
 
 void ParametersDialog::chkKeepCrossCuts_Click() {
     state_.options.KeepCrossCutAngles = chkKeepCrossCuts_->isChecked() ? 1 : 0;
-    if (!SaveDefaultSettings(state_, kOptionsSection)) {
-        state_.messages.ShowMessage("The options could not be saved to file: " + state_.iniPath,
-                                    msg::kExclamation, state_.messages.titles.error);
-    }
+    SaveAnalysisOptions(state_);
 }
 
 void ParametersDialog::cmbRegion_Click(int index) {

@@ -22,7 +22,6 @@ namespace vornexa {
 namespace {
 
 constexpr int kMessageSlot = 7;
-constexpr int kOptionsSection = 6;
 constexpr double kMaxAzimuth = 360;
 constexpr double kMaxTolerance = 90;
 
@@ -284,11 +283,7 @@ void OptionsDialog::AcceptOptions() {
     o.DefaultAzimLeftCross = BoxAzimuth(*text_[LeftCross]);
     o.DefaultAzimHeadGate = BoxAzimuth(*text_[HeadGate]);
     o.DefaultSigmaHTolerance = BoxAzimuth(*txtSigmaHTol_);
-    // The options hold for this run either way; the user must know they are not kept.
-    if (!SaveDefaultSettings(state_, kOptionsSection)) {
-        state_.messages.ShowMessage("The options could not be saved to file: " + state_.iniPath,
-                                    msg::kExclamation, state_.messages.titles.error);
-    }
+    SaveAnalysisOptions(state_);
 }
 
 }  // namespace vornexa
