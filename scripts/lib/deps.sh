@@ -7,6 +7,7 @@ VORNEXA_PACKAGES=(
     qt6-base-dev qt6-svg-dev qt6-charts-dev xvfb xauth xdotool x11-utils poppler-utils fonts-liberation
     clang libclang-rt-14-dev
     shared-mime-info xdg-utils desktop-file-utils appstream
+    nlohmann-json3-dev
     dpkg-dev file
     locales
 )
