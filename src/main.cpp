@@ -28,7 +28,7 @@ int RunModule(const char* name, const char* entryName, int argc, char** argv,
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const vornexa::PlatformInfo platform = vornexa::DesktopPlatformInfo(argv[0]);
-    if (!args.empty() && (args[0] == "--diagram" || args[0] == "--graph")) {
+    if (!args.empty() && (args[0] == "--diagram" || args[0] == "--graph" || args[0] == "--pdf")) {
         return RunModule("libvornexa_export.so", "vornexa_export_main", argc, argv, platform);
     }
     // Headless commands answer before any window system is loaded.

@@ -141,4 +141,34 @@ void BuildReport(AppState& state) {
     LoadOutBuf0(state);
 }
 
+std::string LayoutSweepText(const Parms& work) {
+    // The finder's own resolution, so the report lists the finder's intervals.
+    constexpr double kStep = 0.5;
+    const std::string crlf(kCrLf);
+    const std::string band =
+        "SigmaH " + FormatSingle(work.AzimSigmaH) + " +/- " + FormatSingle(work.SigmaHTolerance);
+    std::string out = "[LAYOUT SWEEP]" + crlf;
+    if (work.PlanType == kPlanDevelopment) {
+        out += "Entries Azimuths, Best First (" + band + " degrees)" + crlf;
+        for (const DevelopmentInterval& run :
+             RankDevelopmentIntervals(SweepDevelopment(work, kStep, 180))) {
+            out += Line(Degrees(Range(FormatSingle(run.from), FormatSingle(run.to))),
+                        std::string(OrientationWord(run.worst)) + " (Entries " +
+                            OrientationWord(run.entries) + ", Left Cross Cut " +
+                            OrientationWord(run.leftCross) + ", Right Cross Cut " +
+                            OrientationWord(run.rightCross) + ")");
+        }
+        return out;
+    }
+    const std::vector<ReliefInterval> relief = ReliefIntervals(SweepLongwall(work, kStep, 360));
+    out += "Headgate Azimuths in Relief (" + band + " degrees)" + (relief.empty() ? ": none" : "") +
+           crlf;
+    for (const ReliefInterval& run : relief) {
+        out += Line(Degrees(Range(FormatSingle(run.from), FormatSingle(run.to))),
+                    run.relief == ReliefCover::Whole ? "Relief for the Whole Band"
+                                                     : "Relief for Part of the Band");
+    }
+    return out;
+}
+
 }  // namespace vornexa

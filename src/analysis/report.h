@@ -18,4 +18,8 @@ std::string ResultsText(const Parms& work, const Parms& view);
 // snapshot, header, results, header again.
 void BuildReport(AppState& state);
 
+// What the layout finder shows for the band of `work`: the entries azimuths best
+// first, or the headgate azimuths in relief, as report lines ending in CR LF.
+std::string LayoutSweepText(const Parms& work);
+
 }  // namespace vornexa

@@ -1,6 +1,7 @@
 // The entry of the drawing commands, in a module of its own so that neither the
 // headless commands nor the windows load the SVG library.
 #include <QApplication>
+#include <QDateTime>
 
 #include <stdlib.h>
 
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "core/startup.h"
+#include "ui/drawing/design_report_export.h"
 #include "ui/drawing/diagram_export.h"
 #include "ui/drawing/graph_export.h"
 
@@ -67,5 +69,16 @@ extern "C" __attribute__((visibility("default"))) int vornexa_export_main(
     if (const std::optional<int> status = vornexa::RunGraphCommand(args, *platform, std::cerr)) {
         return *status;
     }
+    if (const std::optional<int> status = vornexa::RunPdfCommand(args, *platform, std::cerr)) {
+        return *status;
+    }
     return vornexa::RunDiagramCommand(args, *platform, std::cerr).value_or(2);
+}
+
+// The windows' design report: the page set up for the printer, or none.
+extern "C" __attribute__((visibility("default"))) bool vornexa_design_report(
+    const vornexa::AppState* state, const QPageLayout* page, const char* path, std::string* error) {
+    return vornexa::ExportDesignReport(
+        *state, page != nullptr ? std::optional<QPageLayout>(*page) : std::nullopt, path,
+        QDateTime::currentDateTime(), *error);
 }

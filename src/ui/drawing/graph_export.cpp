@@ -3,6 +3,7 @@
 #include <QGraphicsScene>
 #include <QPainter>
 
+#include <algorithm>
 #include <ostream>
 
 #include "cli/headless.h"
@@ -26,9 +27,9 @@ class GraphPicture {
         scene_.addItem(chart_);
         chart_->resize(kWidth, kHeight);
     }
-    void Paint(QPainter& painter) {
+    void Paint(QPainter& painter, const QRectF& target) {
         painter.setRenderHint(QPainter::Antialiasing);
-        scene_.render(&painter, QRectF(0, 0, kWidth, kHeight), QRectF(0, 0, kWidth, kHeight));
+        scene_.render(&painter, target, QRectF(0, 0, kWidth, kHeight));
     }
 
   private:
@@ -44,8 +45,18 @@ bool ExportStressGraph(const GraphSettings& graph, const Parms& work, Parms& vie
         return false;
     }
     GraphPicture picture(graph, ComputeStressGraph(work, view, graph));
-    return WritePicture(path, QSize(kWidth, kHeight), QStringLiteral("Stress Graph"),
-                        [&picture](QPainter& painter) { picture.Paint(painter); });
+    return WritePicture(
+        path, QSize(kWidth, kHeight), QStringLiteral("Stress Graph"),
+        [&picture](QPainter& painter) { picture.Paint(painter, QRectF(0, 0, kWidth, kHeight)); });
+}
+
+QSizeF PaintStressGraph(QPainter& painter, const QRectF& target, const GraphSettings& graph,
+                        const Parms& work, Parms& view) {
+    const double scale = std::min(target.width() / kWidth, target.height() / kHeight);
+    const QSizeF size(kWidth * scale, kHeight * scale);
+    GraphPicture picture(graph, ComputeStressGraph(work, view, graph));
+    picture.Paint(painter, QRectF(target.topLeft(), size));
+    return size;
 }
 
 std::optional<int> RunGraphCommand(const std::vector<std::string>& args,

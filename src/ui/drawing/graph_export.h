@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QRectF>
+#include <QSizeF>
+
 #include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
+
+class QPainter;
 
 namespace vornexa {
 
@@ -16,6 +21,11 @@ struct Parms;
 // when the type is unknown or the file cannot be written. Needs a QApplication.
 bool ExportStressGraph(const GraphSettings& graph, const Parms& work, Parms& view,
                        const std::string& path);
+
+// Paints the stress graph of `work` as vectors, as large as fits in `target` and at
+// its top left; returns the size it took. `view` is refreshed as by every consumer.
+QSizeF PaintStressGraph(QPainter& painter, const QRectF& target, const GraphSettings& graph,
+                        const Parms& work, Parms& view);
 
 // `vornexa --graph FILE OUT` for a longwall project; nullopt for any other command.
 std::optional<int> RunGraphCommand(const std::vector<std::string>& args,
