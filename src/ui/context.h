@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPageLayout>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -70,6 +72,8 @@ class PrinterService {
                            const QDateTime& now) = 0;
     // The diagram as vectors, as large as the printable page allows and centred on it.
     virtual void PrintDiagram(QPrinter& printer, const DisplayList& list) = 0;
+    // The page the printer is set up for.
+    virtual QPageLayout PageLayout() = 0;
 };
 
 // What every window gets: the application state and the services around it.

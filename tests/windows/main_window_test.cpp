@@ -3,11 +3,13 @@
 #include <QClipboard>
 #include <QDate>
 #include <QDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
@@ -77,6 +79,13 @@ struct Fixture {
     UiContext context{state, dialogs, printer, desktop};
     MainWindow window{context};
 };
+
+QString PdfInfo(const std::string& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {QString::fromStdString(path)});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
 
 }  // namespace
 
@@ -409,6 +418,37 @@ class MainWindowTest : public QObject {
         f.presenter.answers = {msg::kYes};
         f.window.mnuFileItem_Click(6);
         QVERIFY(std::filesystem::file_size(f.dialogs.pdfPath) > 0);
+    }
+
+    // Letter until the user sets up the printer's page; a cancelled dialog writes
+    // nothing, a failed write says why.
+    void designReportFromTheFileMenu() {
+        Fixture f;
+        const QList<QAction*> items =
+            qobject_cast<QWidget*>(f.window.fileItem(7)->parent())->actions();
+        QCOMPARE(items.value(items.indexOf(f.window.fileItem(7)) + 1), f.window.reportItem());
+        QCOMPARE(f.window.reportItem()->text(), QStringLiteral("Export Design &Report (PDF)..."));
+        const QString exe = qEnvironmentVariable("VORNEXA_EXE");
+        f.state.folders.program = QFileInfo(exe).absolutePath().toStdString() + "/";
+        f.printer.get().setPageSize(QPageSize(QPageSize::A4));
+        const std::string pdf = f.dir.file("a.pdf");
+        f.dialogs.files = {f.Project("a.VRN"), pdf, std::nullopt, f.dir.file("no/a.pdf"), pdf};
+        f.window.mnuFileItem_Click(1);
+        f.window.reportItem()->trigger();
+        QCOMPARE(f.dialogs.fileRequests.back().presetName, std::string("a.pdf"));
+        QCOMPARE(f.dialogs.fileRequests.back().extension, std::string("pdf"));
+        QVERIFY(PdfInfo(pdf).contains(QStringLiteral("(letter)")));
+        QVERIFY(f.state.messages.log.text().find("Design report written: " + pdf) !=
+                std::string::npos);
+        std::filesystem::remove(pdf);
+        f.window.reportItem()->trigger();
+        QVERIFY(!std::filesystem::exists(pdf));
+        f.window.reportItem()->trigger();
+        QVERIFY(f.Shown().back().rfind(
+                    "Cannot write the design report to " + f.dir.file("no/a.pdf"), 0) == 0);
+        f.window.mnuFileItem_Click(5);
+        f.window.reportItem()->trigger();
+        QVERIFY(PdfInfo(pdf).contains(QStringLiteral("(A4)")));
     }
 
     void fileDialogsOfferProjectFilesInEitherCase() {

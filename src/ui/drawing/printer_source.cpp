@@ -46,4 +46,8 @@ void PrinterSource::PrintDiagram(QPrinter& printer, const DisplayList& list) {
     PrintDisplayList(printer, list);
 }
 
+QPageLayout PrinterSource::PageLayout() {
+    return get().pageLayout();
+}
+
 }  // namespace vornexa

@@ -22,6 +22,7 @@ class PrinterSource final : public PrinterService {
     void PrintText(QPrinter& printer, const std::string& exeName, std::string_view text,
                    const QDateTime& now) override;
     void PrintDiagram(QPrinter& printer, const DisplayList& list) override;
+    QPageLayout PageLayout() override;
 
   private:
     std::unique_ptr<QPrinter> printer_;

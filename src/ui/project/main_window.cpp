@@ -27,6 +27,7 @@
 #include "ui/about/update_window.h"
 #include "ui/drawing/logo_widget.h"
 #include "ui/project/description_editor.h"
+#include "ui/project/design_report_command.h"
 #include "ui/project/layout_finder_window.h"
 #include "ui/project/parameters_dialog.h"
 #include "ui/project/preview_window.h"
@@ -107,6 +108,16 @@ void MainWindow::CreateFileMenu() {
         connect(action, &QAction::triggered, this, [this, i] { mnuFileArray_Click(i); });
         recentItems_[static_cast<size_t>(i)] = action;
     }
+    // Outside the numbered items, so their indices stay as they are.
+    reportItem_ = new QAction(tr("Export Design &Report (PDF)..."), menu);
+    reportItem_->setObjectName(QStringLiteral("mnuFileReport"));
+    menu->insertAction(fileItems_[8], reportItem_);
+    connect(reportItem_, &QAction::triggered, this, [this] {
+        commandCancelled_ = false;
+        if (AskPrintEmptyProject()) {
+            ExportDesignReport(context_, this, pageChosen_, commandCancelled_);
+        }
+    });
 }
 
 void MainWindow::CreateInputMenu() {
@@ -536,6 +547,7 @@ void MainWindow::PrintProjectData(bool withDialog) {
             ReportCancelledDialog(state_.messages, commandCancelled_);
             return;
         }
+        pageChosen_ = true;
     }
     Step([this] {
         LoadOutBuf0(state_);
@@ -580,9 +592,12 @@ void MainWindow::mnuFileItem_Click(int index) {
             RefreshCaption();
             break;
         case 5:
-            if (context_.printer.Available() &&
-                !context_.dialogs.ChoosePrinter(this, context_.printer.get(), true)) {
-                ReportCancelledDialog(state_.messages, commandCancelled_);
+            if (context_.printer.Available()) {
+                if (context_.dialogs.ChoosePrinter(this, context_.printer.get(), true)) {
+                    pageChosen_ = true;
+                } else {
+                    ReportCancelledDialog(state_.messages, commandCancelled_);
+                }
             }
             break;
         case 6:

@@ -60,6 +60,7 @@ class MainWindow : public QMainWindow {
     ParametersDialog* parametersDialog() const;
     LayoutFinderWindow* layoutFinder() const;
     QAction* finderItem() const { return finderItem_; }
+    QAction* reportItem() const { return reportItem_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -107,6 +108,9 @@ class MainWindow : public QMainWindow {
     std::array<QAction*, 3> editItems_{};
     std::array<QAction*, 8> utilItems_{};
     QAction* finderItem_ = nullptr;
+    QAction* reportItem_ = nullptr;
+    // The user has set up the printer's page: the design report takes it.
+    bool pageChosen_ = false;
     std::array<QAction*, 11> helpItems_{};
     std::array<QAction*, 6> toolButtons_{};
     QToolBar* toolbar_ = nullptr;

@@ -29,6 +29,7 @@ class PrinterModule final : public PrinterService {
     void PrintDiagram(QPrinter& printer, const DisplayList& list) override {
         Loaded().PrintDiagram(printer, list);
     }
+    QPageLayout PageLayout() override { return Loaded().PageLayout(); }
 
   private:
     // The module's printing; throws when the module cannot be loaded.
