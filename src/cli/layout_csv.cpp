@@ -37,6 +37,14 @@ constexpr std::array<std::string_view, 14> kColumnNames = {
     "title", "units",    "plan_type", "sigmah",    "sigmah_region", "entries", "left",
     "right", "headgate", "type",      "tolerance", "stress_region", "depth",   "modulus"};
 
+static_assert(kColumnNames.size() == kModulus + 1);
+
+// The layout columns are the summary's own; the stress inputs come on top.
+constexpr bool InSummary(std::string_view name) {
+    return std::find(kSummaryColumns.begin(), kSummaryColumns.end(), name) != kSummaryColumns.end();
+}
+static_assert(std::all_of(kColumnNames.begin(), kColumnNames.begin() + kStressRegion, InSummary));
+
 constexpr std::array<std::string_view, 2> kUnitNames = {"English", "Metric"};
 constexpr std::array<std::string_view, 2> kLongwallTypeLetters = {"A", "B"};
 
@@ -187,8 +195,9 @@ class RowFields {
     std::string& error_;
 };
 
+// False at the first bad cell, whose message the fields keep.
 bool ReadLayout(RowFields& f, ProjectRecord& p) {
-    Parms& l = p.ProjParms;
+    Parms& layout = p.ProjParms;
     p.ProjTitle.assign(f.Cell(kTitle));
     if (!f.Choice(kUnits, kUnitNames, {}, p.CurrentUnits)) {
         return false;
@@ -196,21 +205,23 @@ bool ReadLayout(RowFields& f, ProjectRecord& p) {
     if (p.CurrentUnits == 1) {
         SetNewProjectStress(p);
     }
-    if (!f.Choice(kPlanType, kPlanTypeNames, {}, l.PlanType) ||
-        !f.Choice(kSigmaHRegion, kSigmaHRegionNames, {}, l.RegionType)) {
+    if (!f.Choice(kPlanType, kPlanTypeNames, {}, layout.PlanType) ||
+        !f.Choice(kSigmaHRegion, kSigmaHRegionNames, {}, layout.RegionType)) {
         return false;
     }
     // A chosen region stands for its azimuth unless one is typed, as in the dialog.
     if (f.Given(kSigmaHRegion) && !f.Given(kSigmaH)) {
-        l.AzimSigmaH = static_cast<float>(
-            ParseNumberField(kSigmaHRegions[static_cast<size_t>(l.RegionType)].defaultAzimuth)
+        layout.AzimSigmaH = static_cast<float>(
+            ParseNumberField(kSigmaHRegions[static_cast<size_t>(layout.RegionType)].defaultAzimuth)
                 .value());
     }
-    return f.Number(kSigmaH, kTurn, l.AzimSigmaH) && f.Number(kEntries, kTurn, l.AzimEntries) &&
-           f.Number(kLeft, kTurn, l.AzimLeftCross) && f.Number(kRight, kTurn, l.AzimRightCross) &&
-           f.Number(kHeadgate, kTurn, l.AzimHeadGate) &&
-           f.Choice(kType, kSequenceNames, kLongwallTypeLetters, l.LongType) &&
-           f.Number(kTolerance, kToleranceMax, l.SigmaHTolerance) &&
+    return f.Number(kSigmaH, kTurn, layout.AzimSigmaH) &&
+           f.Number(kEntries, kTurn, layout.AzimEntries) &&
+           f.Number(kLeft, kTurn, layout.AzimLeftCross) &&
+           f.Number(kRight, kTurn, layout.AzimRightCross) &&
+           f.Number(kHeadgate, kTurn, layout.AzimHeadGate) &&
+           f.Choice(kType, kSequenceNames, kLongwallTypeLetters, layout.LongType) &&
+           f.Number(kTolerance, kToleranceMax, layout.SigmaHTolerance) &&
            f.Choice(kStressRegion, kStressRegionNames, {}, p.StressRegion) &&
            f.Positive(kDepth, p.DepthCover) && f.Positive(kModulus, p.RockModulus);
 }
@@ -223,7 +234,7 @@ LayoutReader::LayoutReader(std::istream& in, std::string fileName, const Analysi
     SkipByteOrderMark(*buf_);
     if (ReadNonBlankRecord()) {
         for (size_t i = 0; i < ends_.size(); ++i) {
-            const int column = ColumnOf(TrimBlanks(Field(i)));
+            const int column = ColumnOf(Field(i));
             const bool repeated = std::find(columnOfField_.begin(), columnOfField_.end(), column) !=
                                   columnOfField_.end();
             columnOfField_.push_back(repeated ? -1 : column);
