@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 #include <sstream>
 
@@ -38,84 +37,69 @@ void ExpectSameProject(const ProjectRecord& got, const ProjectRecord& want,
     EXPECT_EQ(got.RockModulus, want.RockModulus) << why;
 }
 
-struct CellCase {
-    std::string header;
-    std::string cell;
-    std::function<void(ProjectRecord&)> change;
-};
-
-// Each case: a one-column file whose single row gives the default project, changed.
-void ExpectCells(const std::vector<CellCase>& cases) {
-    for (const CellCase& c : cases) {
-        const std::string text = c.header + "\n" + c.cell + "\n";
+TEST(LayoutReader, MatchesColumnNamesWithoutCaseBlanksOrUnderscores) {
+    const std::string headers[] = {
+        "title,units,plan_type,sigmah,sigmah_region,entries,left,right,headgate,type,tolerance,"
+        "stress_region,depth,modulus",
+        "Title,Units,Plan Type,Sigma H,SigmaH Region,Entries,Left,Right,Head Gate,Type,Tolerance,"
+        "Stress Region,Depth,Modulus",
+        "TITLE,UNITS,PLANTYPE,SIGMAH,SIGMAHREGION,ENTRIES,LEFT,RIGHT,HEADGATE,TYPE,TOLERANCE,"
+        "STRESSREGION,DEPTH,MODULUS",
+        "\"Title\", units ,\"plan type\",Sigma_H,Sigma_H_Region,entries,left,right,head_gate,type,"
+        "tolerance,Stress_Region,depth,modulus",
+    };
+    ProjectRecord want;
+    want.ProjTitle = "Mains";
+    want.CurrentUnits = 1;
+    want.ProjParms = {kPlanLongwall, 1, 335, 22.5f, 120, 300, 1, 45, 1, 20};
+    want.StressRegion = 2;
+    want.DepthCover = 650;
+    want.RockModulus = 3.5f;
+    for (const std::string& header : headers) {
+        const std::string text =
+            header +
+            "\nMains,Metric,Longwall,335,Eastern,22.5,300,120,45,B,20,UK/Germany,650,3.5\n";
         const SummaryInput row = ReadOne(text);
         EXPECT_EQ(row.error, "") << text;
         EXPECT_EQ(row.file, "layouts.csv:2") << text;
-        ProjectRecord want;
-        c.change(want);
         ExpectSameProject(row.project, want, text);
     }
 }
 
-TEST(LayoutReader, MatchesColumnNamesWithoutCaseBlanksOrUnderscores) {
-    ExpectCells({
-        {"Plan Type", "Longwall", [](auto& p) { p.ProjParms.PlanType = kPlanLongwall; }},
-        {"PLANTYPE", "1", [](auto& p) { p.ProjParms.PlanType = kPlanLongwall; }},
-        {"plan_type", "1", [](auto& p) { p.ProjParms.PlanType = kPlanLongwall; }},
-        {" Sigma_H ", "335", [](auto& p) { p.ProjParms.AzimSigmaH = 335; }},
-        {"ENTRIES", "22.5", [](auto& p) { p.ProjParms.AzimEntries = 22.5f; }},
-        {"Left", "300", [](auto& p) { p.ProjParms.AzimLeftCross = 300; }},
-        {"right", "120", [](auto& p) { p.ProjParms.AzimRightCross = 120; }},
-        {"Head Gate", "45", [](auto& p) { p.ProjParms.AzimHeadGate = 45; }},
-        {"Tolerance", "20", [](auto& p) { p.ProjParms.SigmaHTolerance = 20; }},
-        {"\"Title\"", "Mains", [](auto& p) { p.ProjTitle = "Mains"; }},
-        {"Stress Region", "UK/Germany", [](auto& p) { p.StressRegion = 2; }},
-        {"DEPTH", "650", [](auto& p) { p.DepthCover = 650; }},
-        {"modulus", "3.5", [](auto& p) { p.RockModulus = 3.5f; }},
-    });
-}
-
 TEST(LayoutReader, ReadsChoiceWordsInAnyCaseOrTheirIndexes) {
-    ExpectCells({
-        {"plan_type", "DEVELOPMENT", [](auto& p) { p.ProjParms.PlanType = kPlanDevelopment; }},
-        {"type", "right to left", [](auto& p) { p.ProjParms.LongType = 1; }},
-        {"type", "b", [](auto& p) { p.ProjParms.LongType = 1; }},
-        {"type", "1", [](auto& p) { p.ProjParms.LongType = 1; }},
-        {"type", "A", [](auto& p) { p.ProjParms.LongType = 0; }},
-        {"units", "metric",
-         [](auto& p) {
-             p.CurrentUnits = 1;
-             SetNewProjectStress(p);
-         }},
-        {"units", "0", [](auto& p) { p.CurrentUnits = 0; }},
-        // A region stands for its azimuth when none is typed.
-        {"sigmah_region", "west (utah)",
-         [](auto& p) {
-             p.ProjParms.RegionType = 3;
-             p.ProjParms.AzimSigmaH = 335;
-         }},
-        {"sigmah_region", "2",
-         [](auto& p) {
-             p.ProjParms.RegionType = 2;
-             p.ProjParms.AzimSigmaH = 80;
-         }},
-        {"sigmah_region,sigmah", "Eastern,10",
-         [](auto& p) {
-             p.ProjParms.RegionType = 1;
-             p.ProjParms.AzimSigmaH = 10;
-         }},
-        {"stress_region", "Qld Australia", [](auto& p) { p.StressRegion = 4; }},
-        {"stress_region", "1", [](auto& p) { p.StressRegion = 1; }},
-    });
+    struct Case {
+        std::string cells;  // plan_type,type,units,sigmah_region,stress_region,sigmah
+        std::array<int16_t, 5> indexes;
+        float sigmaH;  // a region stands for its azimuth unless one is typed
+    };
+    const Case cases[] = {
+        {"DEVELOPMENT,right to left,english,west (utah),qld australia,", {0, 1, 0, 3, 4}, 335},
+        {"1,b,1,2,1,", {1, 1, 1, 2, 1}, 80},
+        {"longwall,A,METRIC,0,0,", {1, 0, 1, 0, 0}, 0},
+        {"0,Left To Right,0,eastern,Western US,10", {0, 0, 0, 1, 1}, 10},
+    };
+    for (const Case& c : cases) {
+        const std::string text =
+            "plan_type,type,units,sigmah_region,stress_region,sigmah\n" + c.cells;
+        const SummaryInput row = ReadOne(text);
+        const ProjectRecord& p = row.project;
+        EXPECT_EQ(row.error, "") << text;
+        EXPECT_EQ((std::array{p.ProjParms.PlanType, p.ProjParms.LongType, p.CurrentUnits,
+                              p.ProjParms.RegionType, p.StressRegion}),
+                  c.indexes)
+            << text;
+        EXPECT_EQ(p.ProjParms.AzimSigmaH, c.sigmaH) << text;
+    }
 }
 
-TEST(LayoutReader, ReadsQuotedCellsWithCommasQuotesAndLineBreaks) {
+TEST(LayoutReader, ReadsQuotedCellsAndCrLfOrLfRecordEnds) {
     struct Case {
         std::string text;
         std::string title;
         std::string nextFile;  // the row after the quoted one
     };
     const Case cases[] = {
+        {"title,entries\r\nA,10\r\nB,10\r\n", "A", "layouts.csv:3"},
         {"title,entries\n\"Mains, North\",10\nB,10\n", "Mains, North", "layouts.csv:3"},
         {"title,entries\n\"He said \"\"go\"\"\",10\nB,10\n", "He said \"go\"", "layouts.csv:3"},
         {"title,entries\r\n\"two\r\nlines\",10\r\nB,10\r\n", "two\r\nlines", "layouts.csv:4"},
@@ -156,6 +140,11 @@ TEST(LayoutReader, MissingColumnsAndBlankCellsTakeTheOptionsDefaults) {
         EXPECT_EQ(rows[0].error, "") << text;
         ExpectSameProject(rows[0].project, want, text);
     }
+    // A metric layout without stress inputs has the metric new-project ones.
+    want.CurrentUnits = 1;
+    SetNewProjectStress(want);
+    ExpectSameProject(ReadAll("title,units\nMains,Metric\n", options).at(0).project, want,
+                      "metric");
 }
 
 TEST(LayoutReader, NamesTheColumnAndTheValueOfABadCell) {
@@ -235,39 +224,13 @@ TEST(LayoutReader, SkipsBlankRecordsAndAByteOrderMark) {
     }
 }
 
-TEST(LayoutReader, ReadsCrLfAndLfFilesAlike) {
-    const std::string lf =
-        "Plan Type,SigmaH,Entries,Type,Title\nLongwall,335,22.5,B,\"North\nMains\"\n"
-        "Development,65,10,A,South\n";
-    std::string crlf;
-    for (char c : lf) {
-        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    }
-    const std::vector<SummaryInput> a = ReadAll(lf);
-    const std::vector<SummaryInput> b = ReadAll(crlf);
-    ASSERT_EQ(a.size(), 2u);
-    ASSERT_EQ(b.size(), 2u);
-    for (size_t i = 0; i < a.size(); ++i) {
-        EXPECT_EQ(a[i].file, b[i].file);
-        EXPECT_EQ(a[i].project.ProjParms, b[i].project.ProjParms);
-        EXPECT_EQ(a[i].error, "");
-    }
-    EXPECT_EQ(b[0].project.ProjTitle, "North\r\nMains");
-    EXPECT_EQ(b[1].file, "layouts.csv:4");
-}
-
 TEST(LayoutReader, ReadsASummaryBackIgnoringItsOutputColumns) {
-    const std::map<std::string_view, std::string_view> inputs = {{"title", "Mains"},
-                                                                 {"units", "English"},
-                                                                 {"plan_type", "Development"},
-                                                                 {"sigmah", "335"},
-                                                                 {"sigmah_region", "Eastern"},
-                                                                 {"entries", "40"},
-                                                                 {"left", "300"},
-                                                                 {"right", "120"},
-                                                                 {"headgate", "0"},
-                                                                 {"type", "Left to Right"},
-                                                                 {"tolerance", "20"}};
+    const std::map<std::string_view, std::string_view> inputs = {
+        {"title", "Mains"}, {"units", "English"}, {"plan_type", "Longwall"},
+        {"sigmah", "335"},  {"entries", "40"},    {"sigmah_region", "Eastern"},
+        {"left", "300"},    {"right", "120"},     {"headgate", "10"},
+        {"type", "B"},      {"tolerance", "20"},
+    };
     std::string header;
     std::string cells;
     for (std::string_view column : kSummaryColumns) {
@@ -279,12 +242,7 @@ TEST(LayoutReader, ReadsASummaryBackIgnoringItsOutputColumns) {
     EXPECT_EQ(row.error, "");
     ProjectRecord want;
     want.ProjTitle = "Mains";
-    want.ProjParms.RegionType = 1;
-    want.ProjParms.AzimSigmaH = 335;
-    want.ProjParms.AzimEntries = 40;
-    want.ProjParms.AzimLeftCross = 300;
-    want.ProjParms.AzimRightCross = 120;
-    want.ProjParms.SigmaHTolerance = 20;
+    want.ProjParms = {kPlanLongwall, 1, 335, 40, 120, 300, 1, 10, 1, 20};
     ExpectSameProject(row.project, want, header);
 }
 
