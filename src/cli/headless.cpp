@@ -4,6 +4,8 @@
 
 #include "analysis/report.h"
 #include "analysis/sigma_band.h"
+#include "cli/project_list.h"
+#include "cli/summary.h"
 #include "core/app_state.h"
 #include "core/project_file.h"
 #include "core/startup.h"
@@ -18,18 +20,6 @@ namespace {
 
 constexpr int kFailure = 1;
 constexpr int kUsageError = 2;
-
-// The state as start-up leaves it, from a settings file of the current version
-// when there is one, without creating folders or files.
-void PrepareState(AppState& state, const PlatformInfo& platform) {
-    PlatformInfo readOnly = platform;
-    readOnly.createFolders = false;
-    InitialiseState(state, readOnly);
-    if (SettingsFileIsCurrent(state.iniPath)) {
-        ReadSettingsFile(state);
-    }
-    state.messages.log.enabled = false;
-}
 
 bool OpenProject(AppState& state, const std::string& path) {
     state.project.CurrentFile = path;
@@ -52,14 +42,31 @@ bool AzimuthsInRange(AppState& state) {
     return true;
 }
 
-int Report(AppState& state, const std::string& path, std::ostream& out) {
-    if (!OpenProject(state, path) || !AzimuthsInRange(state)) {
-        return kFailure;
-    }
-    state.workParms = state.project.ProjParms;
-    BuildReport(state);
-    out << state.outBuf[0] << state.outBuf[1];
-    return 0;
+// Each project's report in turn, a form feed between two of them; a project that
+// cannot be used gives its message on `err` and leaves the others printed.
+int Reports(const std::vector<std::string>& operands, const PlatformInfo& platform,
+            std::ostream& out, std::ostream& err) {
+    StderrPresenter presenter(err);
+    AppState state(presenter);
+    PrepareHeadlessState(state, platform);
+    int status = 0;
+    bool first = true;
+    ForEachProjectPath(operands, [&](const ProjectPath& entry) {
+        if (!entry.error.empty()) {
+            err << entry.error << '\n';
+            status = kFailure;
+            return;
+        }
+        if (!OpenCheckedProject(state, entry.path)) {
+            status = kFailure;
+            return;
+        }
+        state.workParms = state.project.ProjParms;
+        BuildReport(state);
+        out << (first ? "" : "\f") << state.outBuf[0] << state.outBuf[1];
+        first = false;
+    });
+    return status;
 }
 
 int Stress(AppState& state, const std::string& path, std::ostream& out) {
@@ -161,9 +168,23 @@ int StderrPresenter::Show(const std::string& text, int style, const std::string&
     }
 }
 
-bool OpenProjectHeadless(AppState& state, const PlatformInfo& platform, const std::string& path) {
-    PrepareState(state, platform);
+void PrepareHeadlessState(AppState& state, const PlatformInfo& platform) {
+    PlatformInfo readOnly = platform;
+    readOnly.createFolders = false;
+    InitialiseState(state, readOnly);
+    if (SettingsFileIsCurrent(state.iniPath)) {
+        ReadSettingsFile(state);
+    }
+    state.messages.log.enabled = false;
+}
+
+bool OpenCheckedProject(AppState& state, const std::string& path) {
     return OpenProject(state, path) && AzimuthsInRange(state);
+}
+
+bool OpenProjectHeadless(AppState& state, const PlatformInfo& platform, const std::string& path) {
+    PrepareHeadlessState(state, platform);
+    return OpenCheckedProject(state, path);
 }
 
 std::string UsageText() {
@@ -219,11 +240,17 @@ std::optional<int> RunHeadless(const std::vector<std::string>& args, const Platf
     if (command == "--sweep" && (operands == 1 || operands == 3)) {
         return Sweep(args, platform, out, err);
     }
-    if ((command == "--report" || command == "--stress") && operands == 1) {
+    if (command == "--report" && operands >= 1) {
+        return Reports({args.begin() + 1, args.end()}, platform, out, err);
+    }
+    if (command == "--summary" && operands >= 1) {
+        return RunSummary({args.begin() + 1, args.end()}, platform, out, err);
+    }
+    if (command == "--stress" && operands == 1) {
         StderrPresenter presenter(err);
         AppState state(presenter);
-        PrepareState(state, platform);
-        return command == "--report" ? Report(state, args[1], out) : Stress(state, args[1], out);
+        PrepareHeadlessState(state, platform);
+        return Stress(state, args[1], out);
     }
     err << "Unknown or incomplete command: " << command << "\n\n" << UsageText();
     return kUsageError;
