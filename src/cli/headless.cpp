@@ -189,7 +189,15 @@ bool OpenProjectHeadless(AppState& state, const PlatformInfo& platform, const st
 
 std::string UsageText() {
     return "Usage:\n"
-           "  vornexa --report FILE        print the calculation report of a project\n"
+           "  vornexa --report FILE|FOLDER...\n"
+           "                               print the calculation report of each project in\n"
+           "                               turn, a form feed between two; a folder stands\n"
+           "                               for its .VRN files (any case) in name order\n"
+           "  vornexa --summary FILE|FOLDER... [--format csv|json]\n"
+           "                               print one line per project (layout, angles and\n"
+           "                               classes or headgate result, stress, band) as CSV\n"
+           "                               or a JSON array (numbers as numbers, cells that\n"
+           "                               do not apply null); --format may stand anywhere\n"
            "  vornexa --stress FILE        print the estimated horizontal stress\n"
            "  vornexa --diagram FILE OUT   write the stress design diagram to OUT\n"
            "                               (.png of 457 x 465 pixels, .svg or .pdf)\n"
@@ -213,7 +221,10 @@ std::string UsageText() {
            "  \"Load Grad\"   lbsF/in, lbsF/ft, kN/m, MN/m\n"
            "  Stress        psi, ksi, psf, Pa, MPa\n"
            "  \"Stress Grad\" psi/in, psi/ft, Pa/m, MPa/m\n"
-           "Example: vornexa --convert Load 5 \"tonsF (short)\"\n"
+           "Examples:\n"
+           "  vornexa --convert Load 5 \"tonsF (short)\"\n"
+           "  vornexa --report mains.VRN panels/ > reports.txt\n"
+           "  vornexa --summary panels/ --format json > summary.json\n"
            "Headless commands open no window and write no settings.\n";
 }
 
