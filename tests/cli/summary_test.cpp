@@ -10,7 +10,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 #include <regex>
-#include <sstream>
+#include <tuple>
 #include <utility>
 
 #include "cli/summary_row.h"
@@ -183,11 +183,12 @@ TEST_F(SummaryTest, CsvKeepsHostileTitlesAndReportsErrorsInTheirRow) {
 }
 
 TEST_F(SummaryTest, SummaryNumbersAgreeWithTheReport) {
-    const std::pair<std::string, std::string> projects[] = {
-        {"0 0 0 30 200 120 0 0", "1 0 1000 2"},
-        {"0 3 335 10 100.4 279.5 0 0", "1 0 1000 2 SigmaHTolerance=20"},
-        {"1 1 65 0 90 270 0 0", "1 0 1000 2"},
-        {"1 0 300 0 90 270 1 10", "1 2 800 3 SigmaHTolerance=12.5"},
+    const std::tuple<std::string, std::string, int, std::string> projects[] = {
+        {"0 0 0 30 200 120 0 0", "1 0 1000 2", 0, "English,Development,User Defined"},
+        {"0 3 335 10 100.4 279.5 0 0", "1 0 304.8 13.8 SigmaHTolerance=20", 1,
+         "Metric,Development,West (Utah)"},
+        {"1 1 65 0 90 270 0 0", "1 0 1000 2", 0, "English,Longwall,Eastern"},
+        {"1 -1 300 0 90 270 1 10", "1 2 800 3 SigmaHTolerance=12.5", 0, "English,Longwall,"},
     };
     // What the report prints for each column, or nothing when the cell is empty.
     const std::pair<std::string, std::string> printed[] = {
@@ -207,13 +208,16 @@ TEST_F(SummaryTest, SummaryNumbersAgreeWithTheReport) {
         {"headgate_worst_pct", "Level Range\\.+[\\d.]+ to ([\\d.]+)%"},
         {"headgate_worst_state", "State over the Band: ([\\w ]+)\r"},
     };
-    for (const auto& [layout, stress] : projects) {
+    for (const auto& [layout, stress, units, words] : projects) {
         SCOPED_TRACE(layout);
-        const std::string file = Write("p.VRN", Project("p", layout, stress));
-        ASSERT_EQ(Run({"--stress", file}), 0) << err;
-        const std::string stressText = out.substr(out.find('\t') + 1, out.find('\n'));
+        const std::string file = Write("p.VRN", Project("p", layout, stress, units));
         const Record row = Summary({file}).at(1);
-        EXPECT_EQ(Cell(row, "stress") + "\n", stressText);
+        EXPECT_EQ(
+            Cell(row, "units") + "," + Cell(row, "plan_type") + "," + Cell(row, "sigmah_region"),
+            words);
+        ASSERT_EQ(Run({"--stress", file}), 0) << err;
+        EXPECT_EQ(out, "Horizontal Stress (" + Cell(row, "stress_unit") + ")\t" +
+                           Cell(row, "stress") + "\n");
         ASSERT_EQ(Run({"--report", file}), 0) << err;
         for (const auto& [column, pattern] : printed) {
             std::smatch match;
