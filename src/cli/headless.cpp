@@ -198,6 +198,13 @@ std::string UsageText() {
            "                               classes or headgate result, stress, band) as CSV\n"
            "                               or a JSON array (numbers as numbers, cells that\n"
            "                               do not apply null); --format may stand anywhere\n"
+           "  vornexa --batch LAYOUTS.csv [--format csv|json]\n"
+           "                               print the same lines for the layout rows of a CSV\n"
+           "                               file whose header names the columns (title, units,\n"
+           "                               plan_type, sigmah, sigmah_region, entries, left,\n"
+           "                               right, headgate, type, tolerance, stress_region,\n"
+           "                               depth, modulus; any missing one takes its new-\n"
+           "                               project value), as --summary writes them\n"
            "  vornexa --stress FILE        print the estimated horizontal stress\n"
            "  vornexa --diagram FILE OUT   write the stress design diagram to OUT\n"
            "                               (.png of 457 x 465 pixels, .svg or .pdf)\n"
@@ -225,6 +232,7 @@ std::string UsageText() {
            "  vornexa --convert Load 5 \"tonsF (short)\"\n"
            "  vornexa --report mains.VRN panels/ > reports.txt\n"
            "  vornexa --summary panels/ --format json > summary.json\n"
+           "  vornexa --batch layouts.csv > results.csv\n"
            "Headless commands open no window and write no settings.\n";
 }
 
@@ -256,6 +264,9 @@ std::optional<int> RunHeadless(const std::vector<std::string>& args, const Platf
     }
     if (command == "--summary" && operands >= 1) {
         return RunSummary({args.begin() + 1, args.end()}, platform, out, err);
+    }
+    if (command == "--batch" && operands >= 1) {
+        return RunBatch({args.begin() + 1, args.end()}, platform, out, err);
     }
     if (command == "--stress" && operands == 1) {
         StderrPresenter presenter(err);

@@ -1,10 +1,13 @@
 #include "cli/summary.h"
 
+#include <cerrno>
+#include <fstream>
 #include <optional>
 #include <ostream>
 #include <sstream>
 
 #include "cli/headless.h"
+#include "cli/layout_csv.h"
 #include "cli/project_list.h"
 #include "cli/summary_writer.h"
 #include "core/app_state.h"
@@ -90,6 +93,38 @@ int RunSummary(const std::vector<std::string>& operands, const PlatformInfo& pla
         }
         writer->Row(row);
     });
+    writer->End();
+    return status;
+}
+
+int RunBatch(const std::vector<std::string>& operands, const PlatformInfo& platform,
+             std::ostream& out, std::ostream& err) {
+    const std::optional<SummaryArguments> arguments = ParseArguments(operands, err);
+    if (!arguments) {
+        return kUsageError;
+    }
+    if (arguments->operands.size() != 1) {
+        err << "Give --batch one layouts file\n";
+        return kUsageError;
+    }
+    StderrPresenter presenter(err);
+    AppState state(presenter);
+    PrepareHeadlessState(state, platform);
+    const std::string& path = arguments->operands.front();
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        state.messages.HandleError(FileError(errno, FileOp::Read), true);
+        return kFailure;
+    }
+    const std::unique_ptr<SummaryWriter> writer = MakeSummaryWriter(arguments->format, out);
+    LayoutReader reader(in, path, state.options);
+    int status = 0;
+    for (SummaryInput row; reader.Next(row);) {
+        if (!row.error.empty()) {
+            status = kFailure;
+        }
+        writer->Row(row);
+    }
     writer->End();
     return status;
 }

@@ -259,6 +259,31 @@ TEST_F(SummaryTest, JsonHoldsTheSameRowsAsObjectsInColumnOrder) {
     EXPECT_TRUE(rows[1]["headgate_angle"].is_number_integer());
 }
 
+TEST_F(SummaryTest, BatchGivesTheSummaryOfTheLayoutsItReadsBack) {
+    std::vector<std::string> files = {
+        Write("d.VRN",
+              Project("d, \"1\"", "0 2 335 10 100.4 279.5 0 0", "1 0 1000 2 SigmaHTolerance=20")),
+        Write("l.VRN", Project("l", "1 1 65 0 90 270 1 22.5")),
+    };
+    const std::vector<Record> summary = Summary(files);
+    const std::string layouts = Write("layouts.csv", out + "\r\nx,English,Longwall,400\r\n");
+    ASSERT_EQ(Run({"--batch", layouts}), 1) << err;
+    const std::vector<Record> batch = ParseCsv(out);
+    ASSERT_EQ(batch.size(), 4u);
+    for (size_t r = 1; r < summary.size(); ++r) {
+        EXPECT_EQ(Cell(batch[r], "file"), layouts + ":" + std::to_string(r + 1));
+        EXPECT_EQ(Record(batch[r].begin() + 1, batch[r].end()),
+                  Record(summary[r].begin() + 1, summary[r].end()));
+    }
+    EXPECT_EQ(Cell(batch[3], "file"), layouts + ":5");
+    EXPECT_NE(Cell(batch[3], "error"), "");
+    ASSERT_EQ(Run({"--batch", "--format", "json", layouts}), 1);
+    EXPECT_EQ(nlohmann::json::parse(out).size(), 3u);
+    EXPECT_EQ(Run({"--batch", (root / "missing.csv").string()}), 1);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(err, "Error occurred: File not found (53)\n");
+}
+
 TEST_F(SummaryTest, RefusesABadFormatOrNoFiles) {
     const std::string file = Write("d.VRN", Project("d"));
     const std::vector<std::string> cases[] = {
@@ -266,6 +291,8 @@ TEST_F(SummaryTest, RefusesABadFormatOrNoFiles) {
         {"--summary", file, "--format"},
         {"--summary", "--format", "json"},
         {"--summary"},
+        {"--batch", file, file},
+        {"--batch", file, "--format", "tsv"},
     };
     for (const std::vector<std::string>& args : cases) {
         SCOPED_TRACE(args.back());
