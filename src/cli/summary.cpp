@@ -1,6 +1,7 @@
 #include "cli/summary.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <ostream>
@@ -112,8 +113,10 @@ int RunBatch(const std::vector<std::string>& operands, const PlatformInfo& platf
     PrepareHeadlessState(state, platform);
     const std::string& path = arguments->operands.front();
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        state.messages.HandleError(FileError(errno, FileOp::Read), true);
+    // A folder opens as a stream that holds nothing: it is no layouts file either.
+    const int openError = !in ? errno : std::filesystem::is_directory(path) ? EISDIR : 0;
+    if (openError != 0) {
+        state.messages.HandleError(FileError(openError, FileOp::Read), true);
         return kFailure;
     }
     const std::unique_ptr<SummaryWriter> writer = MakeSummaryWriter(arguments->format, out);

@@ -282,6 +282,8 @@ TEST_F(SummaryTest, BatchGivesTheSummaryOfTheLayoutsItReadsBack) {
     EXPECT_EQ(Run({"--batch", (root / "missing.csv").string()}), 1);
     EXPECT_EQ(out, "");
     EXPECT_EQ(err, "Error occurred: File not found (53)\n");
+    EXPECT_EQ(Run({"--batch", root.string()}), 1) << "a folder is no layouts file";
+    EXPECT_EQ(out, "");
 }
 
 TEST_F(SummaryTest, RefusesABadFormatOrNoFiles) {
