@@ -211,6 +211,10 @@ std::string UsageText() {
            "                               (.png of 457 x 465 pixels, .svg or .pdf)\n"
            "  vornexa --graph FILE OUT     write the stress graph of a longwall project to OUT\n"
            "                               (.png of 640 x 480 pixels, .svg or .pdf)\n"
+           "  vornexa --pdf FILE OUT.pdf   write the design report to OUT.pdf: the report as\n"
+           "                               printed, the diagram, the stress graph of a\n"
+           "                               longwall and, with a SigmaH tolerance, the layout\n"
+           "                               sweep, on Letter pages\n"
            "  vornexa --sweep FILE [--step DEG]\n"
            "                               print as CSV, for every azimuth from 0 to below 360\n"
            "                               in steps of DEG (default 1, above 0 and at most 90),\n"
@@ -234,6 +238,7 @@ std::string UsageText() {
            "  vornexa --report mains.VRN panels/ > reports.txt\n"
            "  vornexa --summary panels/ --format json > summary.json\n"
            "  vornexa --batch layouts.csv > results.csv\n"
+           "  vornexa --pdf mains.VRN mains.pdf\n"
            "Headless commands open no window and write no settings.\n";
 }
 
