@@ -43,6 +43,10 @@ StressKind StressState(float angle) {
     return relief ? StressKind::Relief : StressKind::Concentration;
 }
 
+const char* StressWord(StressKind kind) {
+    return kind == StressKind::Relief ? "Relief" : "Concentration";
+}
+
 float HeadgateStressPct(float angle) {
     constexpr double k = 3.14159265358979 / 180;
     return static_cast<float>((std::sin((2.0 * angle - 48.0) * k) / 2.0 + 0.5) * 100.0);

@@ -18,6 +18,8 @@ Orientation ClassifyOrientation(float angle);
 // The headgate's angle to SigmaH, 0..360, from the snapshot's azimuths and sequence.
 float HeadgateAngle(const Parms& view);
 StressKind StressState(float angle);
+// "Concentration" or "Relief".
+const char* StressWord(StressKind kind);
 // Headgate stress in percent of the maximum; repeats every 180 degrees.
 float HeadgateStressPct(float angle);
 

@@ -123,9 +123,8 @@ std::string ResultsText(const Parms& work, const Parms& view) {
     } else {
         const float angle = HeadgateAngle(view);
         out = Line("Headgate Angle to SigmaH", Degrees(FormatFixed(angle, 0)));
-        const bool relief = StressState(angle) == StressKind::Relief;
         out += crlf + "Stress Level: " + FormatFixed(HeadgateStressPct(angle), 2) + "% " +
-               (relief ? "Relief" : "Concentration") + crlf;
+               StressWord(StressState(angle)) + crlf;
     }
     out += crlf + "Close this window and Click on View to view graphs. ";
     if (work.SigmaHTolerance > 0) {
@@ -139,6 +138,12 @@ void BuildReport(AppState& state) {
     LoadOutBuf0(state);
     state.outBuf[1] = ResultsText(state.workParms, state.viewParms);
     LoadOutBuf0(state);
+}
+
+std::string AcceptedReport(AppState& state) {
+    state.workParms = state.project.ProjParms;
+    BuildReport(state);
+    return state.outBuf[0] + state.outBuf[1];
 }
 
 std::string LayoutSweepText(const Parms& work) {

@@ -18,6 +18,9 @@ std::string ResultsText(const Parms& work, const Parms& view);
 // snapshot, header, results, header again.
 void BuildReport(AppState& state);
 
+// The report of the project's own values as last accepted: header, then results.
+std::string AcceptedReport(AppState& state);
+
 // What the layout finder shows for the band of `work`: the entries azimuths best
 // first, or the headgate azimuths in relief, as report lines ending in CR LF.
 std::string LayoutSweepText(const Parms& work);

@@ -61,9 +61,7 @@ int Reports(const std::vector<std::string>& operands, const PlatformInfo& platfo
             status = kFailure;
             return;
         }
-        state.workParms = state.project.ProjParms;
-        BuildReport(state);
-        out << (first ? "" : "\f") << state.outBuf[0] << state.outBuf[1];
+        out << (first ? "" : "\f") << AcceptedReport(state);
         first = false;
     });
     return status;

@@ -75,8 +75,7 @@ void FillLongwall(SummaryCells& cells, const Parms& p) {
     const float angle = HeadgateAngle(p);
     cells[Column("headgate_angle")] = FormatFixed(angle, 0);
     cells[Column("headgate_pct")] = FormatFixed(HeadgateStressPct(angle), 2);
-    cells[Column("headgate_state")] =
-        StressState(angle) == StressKind::Relief ? "Relief" : "Concentration";
+    cells[Column("headgate_state")] = StressWord(StressState(angle));
     if (p.SigmaHTolerance > 0) {
         const HeadgateBand band = HeadgateBandOf(p);
         cells[Column("headgate_worst_pct")] = FormatFixed(band.highPct, 2);

@@ -67,11 +67,10 @@ void AddMiningArrow(DisplayList& list, const Parms& view) {
 
 void AddLegend(DisplayList& list, const Parms& view) {
     const float angle = HeadgateAngle(view);
-    const bool relief = StressState(angle) == StressKind::Relief;
     const std::string rows[2][2] = {
         {" - Unmined Coal", "SigmaH angle to Face: " + FormatFixed(angle, 0)},
         {" - Mined Coal", "Stress Level: " + FormatFixed(HeadgateStressPct(angle), 2) + "% " +
-                              (relief ? "Relief" : "Concentration")}};
+                              StressWord(StressState(angle))}};
     for (int i = 0; i < 2; ++i) {
         const int y = kLegendTop + kLegendStep * i;
         AddLegendKey(list, Box(30, y, 80, y + 20), Brush{i == 0 ? kBlue : kRed, false}, rows[i][0]);

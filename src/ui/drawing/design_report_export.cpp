@@ -77,11 +77,10 @@ void PaintDiagram(QPainter& painter, const QRectF& target, const DisplayList& li
 }
 
 void WritePages(PagedText& doc, AppState& state, const QDateTime& now) {
-    ProjectRecord& project = state.project;
-    state.workParms = project.ProjParms;
-    BuildReport(state);
+    const std::string report = AcceptedReport(state);
+    const ProjectRecord& project = state.project;
     doc.Begin(now);
-    doc.PrintText(state.outBuf[0] + state.outBuf[1]);
+    doc.PrintText(report);
     const std::string about = TitleOf(project) + ": " + AzimuthsText(project.ProjParms);
     const DisplayList diagram = DiagramOf(state.viewParms);
     PlacePicture(doc, "Stress Design Diagram of " + about,
